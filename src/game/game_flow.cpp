@@ -1,0 +1,126 @@
+#include "game_flow.h"
+
+#include <cmath>
+
+namespace zorvel {
+
+GameFlow::GameFlow(GameData& game, GameView& view, const Options& options, DebugLog& log)
+    : game_(game), view_(view), options_(options), log_(log) {}
+
+int CellFromPixel(double pixel) {
+    const double cell = std::trunc((pixel - 10.0) / 40.0) + 1.0;
+    return cell >= 1.0 && cell <= 8.0 ? static_cast<int>(cell) : 0;
+}
+
+void GameFlow::Pause(unsigned ms) {
+    const std::uint32_t generation = generation_;
+    view_.Pause(ms);
+    if (generation != generation_) throw MoveAbandoned{};
+}
+
+void GameFlow::StartGameClick() {
+    if (!view_.Ask(kStartQuestion)) return;
+    AbandonRunningMoves();
+    try {
+        view_.ClearBoard();
+        view_.TurnStone(4, 4, kSide0);
+        view_.TurnStone(5, 4, kSide1);
+        view_.TurnStone(4, 5, kSide1);
+        view_.TurnStone(5, 5, kSide0);
+    } catch (const MoveAbandoned&) {
+        return;  // a newer Start or Clear owns the board now
+    }
+    game_.GameState = 1;
+    game_.Busy = 0;
+    game_.Turn = options_.Side0First() ? kSide0 : kSide1;
+    view_.UpdateStatus();
+}
+
+void GameFlow::ClearGameClick() {
+    if (!view_.Ask(kClearQuestion)) return;
+    AbandonRunningMoves();
+    view_.ClearBoard();
+    game_.GameState = 0;
+    game_.Busy = 0;
+    view_.UpdateStatus();
+}
+
+void GameFlow::FormMouseDown(double X, double Y) {
+    if (game_.GameState != 1 || game_.Busy != 0) return;
+    game_.Busy = 1;
+    const int column = CellFromPixel(X);
+    const int row = CellFromPixel(Y);
+    try {
+        if (column != 0 && row != 0 && TryMove(game_.board, column, row, game_.Turn, &view_) > 0) {
+            game_.Turn = static_cast<std::uint8_t>(1 - game_.Turn);
+            view_.UpdateStatus();
+            if (game_.GameState == 1) CheckGameState();
+        }
+    } catch (const MoveAbandoned&) {
+        return;  // the command that interrupted the move has set the state bytes itself
+    }
+    game_.Busy = 0;
+}
+
+void GameFlow::TimerTimer() {
+    if (game_.GameState != 1 || game_.Busy != 0 || !options_.OnePlayerMode() ||
+        game_.Turn != kSide1) {
+        return;
+    }
+    game_.Busy = 1;
+    try {
+        computer_.AdjustCornerWeights(game_.board, log_);
+        if (options_.SoundOn()) view_.PlaySound(kComputerSound);
+        Pause(1000);
+        computer_.ComputerMove(game_.board, view_, log_);
+        game_.Turn = static_cast<std::uint8_t>(1 - game_.Turn);
+        view_.UpdateStatus();
+        if (game_.GameState == 1) CheckGameState();
+    } catch (const MoveAbandoned&) {
+        return;
+    }
+    game_.Busy = 0;
+}
+
+void GameFlow::CheckGameState() {
+    bool side0CanMove = false;
+    bool side1CanMove = false;
+    for (int y = 1; y <= 8; ++y) {
+        for (int x = 1; x <= 8; ++x) {
+            if (game_.board.At(x, y) != kEmpty) continue;
+            if (TryMove(game_.board, x, y, kSide0) > 0) side0CanMove = true;
+            if (TryMove(game_.board, x, y, kSide1) > 0) side1CanMove = true;
+        }
+    }
+    if (!side0CanMove && !side1CanMove) {
+        view_.Inform(kGameOver);
+        game_.Player[0].Count = 0;
+        game_.Player[1].Count = 0;
+        for (int y = 1; y <= 8; ++y) {
+            for (int x = 1; x <= 8; ++x) {
+                const Cell cell = game_.board.At(x, y);
+                if (cell != kEmpty) ++game_.Player[cell].Count;
+            }
+        }
+        view_.Inform(ScoreText());
+        game_.GameState = 0;
+        view_.UpdateStatus();
+        return;
+    }
+    const bool side0Passes = game_.Turn == kSide0 && !side0CanMove;
+    const bool side1Passes = game_.Turn == kSide1 && !side1CanMove;
+    if (side0Passes || side1Passes) {
+        view_.Inform(game_.Player[game_.Turn].Name + kPassSuffix);
+        game_.Turn = Opponent(game_.Turn);
+        view_.UpdateStatus();
+    }
+}
+
+std::string GameFlow::ScoreText() const {
+    const PlayerRecord& first = game_.Player[0];
+    const PlayerRecord& second = game_.Player[1];
+    return first.Name + "  " + std::to_string(first.Count) + "  対  " + second.Name + "  " +
+           std::to_string(second.Count);
+}
+
+}  // namespace zorvel
