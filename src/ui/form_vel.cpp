@@ -1,0 +1,182 @@
+#include "form_vel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+#include "client_area.h"
+#include "message_boxes.h"
+#include "program_font.h"
+#include "status_panels.h"
+
+namespace zorvel::ui {
+namespace {
+
+const QString kCloseQuestion = QStringLiteral("プログラムを終了します。よろしいですか。");
+constexpr int kHelpContext = 1;
+
+// Unchecks the items of a one-of-many choice and checks the chosen one.
+void CheckOnly(std::initializer_list<QAction*> items, QAction* chosen) {
+    for (QAction* item : items) item->setChecked(false);
+    chosen->setChecked(true);
+}
+
+}  // namespace
+
+TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<SoundOutput> sound)
+    : pacer_(std::move(pacer)),
+      sound_(std::move(sound)),
+      flow_(game_, *this, *this, *this) {
+    setObjectName(QStringLiteral("FormVel"));
+    setWindowTitle(QStringLiteral("Zorblin Veltor"));
+    setFont(ProgramFont());
+    setProperty("helpContext", kHelpContext);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    menu_ = BuildMainMenu(menuBar());
+    client_ = new ClientArea(
+        this, [this] { return picture_.Bitmap(); },
+        [this](QPointF position) { FormMouseDown(position); });
+    client_->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(client_);
+    client_->setFixedSize(kClientWidth, kClientHeight);
+    statusBar_ = new StatusPanels(client_);
+    statusBar_->setGeometry(0, kClientHeight - StatusPanels::kHeight, kClientWidth,
+                            StatusPanels::kHeight);
+    // Not resizable by dragging: the window keeps the size of its menu bar and client area.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    ConnectMenu();
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer"));
+    timer_->setInterval(kTimerInterval);
+    connect(timer_, &QTimer::timeout, this, &TFormVel::TimerTimer);
+    timer_->start();
+}
+
+TFormVel::~TFormVel() = default;
+
+QWidget& TFormVel::Client() { return *client_; }
+
+void TFormVel::ConnectMenu() {
+    connect(menu_.Game, &QMenu::aboutToShow, this, &TFormVel::MenuClick);
+    connect(menu_.Option, &QMenu::aboutToShow, this, &TFormVel::MenuClick);
+    connect(menu_.StartGame, &QAction::triggered, this, &TFormVel::StartGameClick);
+    connect(menu_.ClearGame, &QAction::triggered, this, &TFormVel::ClearGameClick);
+    connect(menu_.Exit, &QAction::triggered, this, &TFormVel::ExitClick);
+    for (QAction* item : {menu_.G1P, menu_.G2P})
+        connect(item, &QAction::triggered, this, [this, item] { GModeClick(item); });
+    for (QAction* item : {menu_.A1P, menu_.A2P})
+        connect(item, &QAction::triggered, this, [this, item] { FAttackClick(item); });
+    for (QAction* item : {menu_.Ptn0, menu_.Ptn1, menu_.Ptn2})
+        connect(item, &QAction::triggered, this, [this, item] { ImgPtnClick(item); });
+    // Sound On and High Speed are plain check items: the menu toggles the mark, and the next
+    // sound or frame reads it.
+    connect(menu_.Topic, &QAction::triggered, this, &TFormVel::TopicClick);
+    connect(menu_.Version, &QAction::triggered, this, &TFormVel::VersionClick);
+}
+
+void TFormVel::AttachSecondaryWindows(SecondaryWindows windows) { windows_ = std::move(windows); }
+
+void TFormVel::FormCreate() {
+    client_->setFixedSize(kClientWidth, kClientHeight);
+    flow_.Computer().InitWeights();
+    picture_.Create(LoadPieceImages(kPatternFile));
+    ClearBoard();
+    game_.GameState = 0;
+    game_.Busy = 0;
+    game_.Turn = 0;
+    game_.ImagePattern = 0;
+    UpdateStatus();
+}
+
+void TFormVel::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (centred_) return;
+    centred_ = true;
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void TFormVel::StartGameClick() { flow_.StartGameClick(); }
+
+void TFormVel::ClearGameClick() { flow_.ClearGameClick(); }
+
+void TFormVel::ExitClick() { close(); }
+
+void TFormVel::MenuClick() {
+    // Without pictures there is nothing to play on, so no game can be started.
+    const bool idle = game_.GameState == 0;
+    menu_.StartGame->setEnabled(idle && picture_.Ready());
+    menu_.GameMode->menuAction()->setEnabled(idle);
+    menu_.Attack->menuAction()->setEnabled(idle);
+    menu_.Image->menuAction()->setEnabled(idle);
+    menu_.ClearGame->setEnabled(!idle);
+}
+
+void TFormVel::GModeClick(QAction* item) {
+    CheckOnly({menu_.G1P, menu_.G2P}, item);
+    UpdateStatus();
+}
+
+void TFormVel::FAttackClick(QAction* item) { CheckOnly({menu_.A1P, menu_.A2P}, item); }
+
+void TFormVel::ImgPtnClick(QAction* item) {
+    CheckOnly({menu_.Ptn0, menu_.Ptn1, menu_.Ptn2}, item);
+    const std::array<QAction*, 3> sets{menu_.Ptn0, menu_.Ptn1, menu_.Ptn2};
+    for (std::uint8_t set = 0; set < sets.size(); ++set) {
+        if (sets[set]->isChecked()) {
+            game_.ImagePattern = set;
+            break;
+        }
+    }
+}
+
+void TFormVel::TopicClick() {
+    if (windows_.showHelp) windows_.showHelp(this);
+}
+
+void TFormVel::VersionClick() {
+    if (windows_.showAboutBox) windows_.showAboutBox();
+}
+
+void TFormVel::FormMouseDown(QPointF position) { flow_.FormMouseDown(position.x(), position.y()); }
+
+void TFormVel::TimerTimer() {
+    // The computer waits while a box or a menu is open, so that what the user confirms there
+    // still meets the board they saw.
+    if (QApplication::activeModalWidget() != nullptr || QApplication::activePopupWidget() != nullptr)
+        return;
+    flow_.TimerTimer();
+}
+
+void TFormVel::closeEvent(QCloseEvent* event) {
+    if (!AskQuestion(kCloseQuestion)) {
+        event->ignore();
+        return;
+    }
+    flow_.AbandonRunningMoves();
+    timer_->stop();
+    event->accept();
+    emit Closed();
+}
+
+void TFormVel::keyPressEvent(QKeyEvent* event) {
+    const bool onlyShift = event->modifiers() == Qt::ShiftModifier &&
+                           QApplication::mouseButtons() == Qt::NoButton;
+    if (event->key() == Qt::Key_F12 && onlyShift && windows_.showDebugWindow)
+        windows_.showDebugWindow();
+    QMainWindow::keyPressEvent(event);  // the key is not consumed
+}
+
+}  // namespace zorvel::ui

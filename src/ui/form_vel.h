@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "board_picture.h"
+#include "game_data.h"
+#include "game_flow.h"
+#include "main_menu.h"
+#include "pacer.h"
+#include "sound_output.h"
+
+class QTimer;
+
+namespace zorvel::ui {
+
+class ClientArea;
+class StatusPanels;
+
+// The secondary windows the main window opens; they are created after it.
+struct SecondaryWindows {
+    DebugLog* debugLog = nullptr;
+    std::function<void()> showDebugWindow;
+    std::function<void()> showAboutBox;
+    std::function<void(QWidget* owner)> showHelp;
+};
+
+// The main window "Zorblin Veltor": the board, the menus, the status bar and the game's data.
+class TFormVel final : public QMainWindow, private GameView, private Options, private DebugLog {
+    Q_OBJECT
+
+public:
+    static constexpr int kClientWidth = 340;
+    static constexpr int kClientHeight = 360;
+    static constexpr int kTimerInterval = 100;
+
+    explicit TFormVel(std::unique_ptr<Pacer> pacer = std::make_unique<EventLoopPacer>(),
+                      std::unique_ptr<SoundOutput> sound = std::make_unique<EffectSoundOutput>());
+    ~TFormVel() override;
+
+    // Initialises the tables, the pictures and the board. Throws when the pattern file cannot be
+    // used; the window then opens without pictures and no game can be started.
+    void FormCreate();
+    void AttachSecondaryWindows(SecondaryWindows windows);
+
+    // Menu commands and events, as the menus, the mouse and the timer call them.
+    void StartGameClick();
+    void ClearGameClick();
+    void ExitClick();
+    void MenuClick();
+    void GModeClick(QAction* item);
+    void FAttackClick(QAction* item);
+    void ImgPtnClick(QAction* item);
+    void TopicClick();
+    void VersionClick();
+    void FormMouseDown(QPointF position);
+    void TimerTimer();
+
+    const GameData& Game() const { return game_; }
+    const BoardPicture& Picture() const { return picture_; }
+    const MainMenu& Menu() const { return menu_; }
+    const StatusPanels& StatusBar() const { return *statusBar_; }
+    QTimer& Timer() { return *timer_; }
+    QWidget& Client();
+    GameFlow& Flow() { return flow_; }
+
+signals:
+    // The user agreed to end the program.
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;    // FormCloseQuery
+    void keyPressEvent(QKeyEvent* event) override;   // FormKeyDown
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // GameView
+    bool Ask(const std::string& question) override;
+    void Inform(const std::string& text) override;
+    void ClearBoard() override;
+    void TurnStone(int x, int y, Cell value) override;
+    void UpdateStatus() override;
+    void PlaySound(const char* fileName) override;
+    void Pause(unsigned ms) override;
+    // Options
+    bool OnePlayerMode() const override;
+    bool Side0First() const override;
+    bool SoundOn() const override;
+    bool HighSpeed() const override;
+    // DebugLog: lines go to the debug window once it exists.
+    void AppendLine(const std::string& line) override;
+
+    void ConnectMenu();
+    void PresentBoard();
+
+    std::unique_ptr<Pacer> pacer_;
+    std::unique_ptr<SoundOutput> sound_;
+    GameData game_;
+    GameFlow flow_;
+    BoardPicture picture_;
+    MainMenu menu_;
+    ClientArea* client_ = nullptr;
+    StatusPanels* statusBar_ = nullptr;
+    QTimer* timer_ = nullptr;
+    SecondaryWindows windows_;
+    bool centred_ = false;
+};
+
+}  // namespace zorvel::ui
