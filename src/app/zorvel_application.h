@@ -9,7 +9,7 @@ namespace zorvel {
 class ZorVelApplication final : public QApplication {
     Q_OBJECT
 
-public:
+  public:
     ZorVelApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 

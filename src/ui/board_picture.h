@@ -21,7 +21,7 @@ inline constexpr std::array<std::array<int, 5>, 3> FrameSeq{{
 // The off-screen picture of the playing field (BoardBmp) and the image list it is drawn from.
 // The window only ever receives copies of the whole picture, so it never flickers.
 class BoardPicture {
-public:
+  public:
     // Takes the image list and creates the white picture; before that nothing can be drawn.
     void Create(ImageList images);
     bool Ready() const { return bitmap_.has_value(); }
@@ -33,7 +33,7 @@ public:
     // The image last drawn into cell (x, y), or kNoImage.
     int LastImage(int x, int y) const { return lastImage_[x - 1][y - 1]; }
 
-private:
+  private:
     ImageList images_;
     std::optional<QImage> bitmap_;
     std::array<std::array<int, 8>, 8> lastImage_{};

@@ -12,7 +12,7 @@ namespace zorvel::ui {
 class ClientArea final : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kBoardLeft = 10;
     static constexpr int kBoardTop = 10;
 
@@ -22,11 +22,11 @@ public:
     // Copies the whole board picture onto the screen now.
     void PresentBoard();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     std::function<const QImage*()> boardBitmap_;
     std::function<void(QPointF)> mouseDown_;
 };

@@ -30,9 +30,7 @@ void CheckOnly(std::initializer_list<QAction*> items, QAction* chosen) {
 }  // namespace
 
 TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<SoundOutput> sound)
-    : pacer_(std::move(pacer)),
-      sound_(std::move(sound)),
-      flow_(game_, *this, *this, *this) {
+    : pacer_(std::move(pacer)), sound_(std::move(sound)), flow_(game_, *this, *this, *this) {
     setObjectName(QStringLiteral("FormVel"));
     setWindowTitle(QStringLiteral("Zorblin Veltor"));
     setFont(ProgramFont());
@@ -63,7 +61,9 @@ TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<SoundOutput> so
 
 TFormVel::~TFormVel() = default;
 
-QWidget& TFormVel::Client() { return *client_; }
+QWidget& TFormVel::Client() {
+    return *client_;
+}
 
 void TFormVel::ConnectMenu() {
     connect(menu_.Game, &QMenu::aboutToShow, this, &TFormVel::MenuClick);
@@ -83,7 +83,9 @@ void TFormVel::ConnectMenu() {
     connect(menu_.Version, &QAction::triggered, this, &TFormVel::VersionClick);
 }
 
-void TFormVel::AttachSecondaryWindows(SecondaryWindows windows) { windows_ = std::move(windows); }
+void TFormVel::AttachSecondaryWindows(SecondaryWindows windows) {
+    windows_ = std::move(windows);
+}
 
 void TFormVel::FormCreate() {
     client_->setFixedSize(kClientWidth, kClientHeight);
@@ -108,11 +110,17 @@ void TFormVel::showEvent(QShowEvent* event) {
     }
 }
 
-void TFormVel::StartGameClick() { flow_.StartGameClick(); }
+void TFormVel::StartGameClick() {
+    flow_.StartGameClick();
+}
 
-void TFormVel::ClearGameClick() { flow_.ClearGameClick(); }
+void TFormVel::ClearGameClick() {
+    flow_.ClearGameClick();
+}
 
-void TFormVel::ExitClick() { close(); }
+void TFormVel::ExitClick() {
+    close();
+}
 
 void TFormVel::MenuClick() {
     // Without pictures there is nothing to play on, so no game can be started.
@@ -129,7 +137,9 @@ void TFormVel::GModeClick(QAction* item) {
     UpdateStatus();
 }
 
-void TFormVel::FAttackClick(QAction* item) { CheckOnly({menu_.A1P, menu_.A2P}, item); }
+void TFormVel::FAttackClick(QAction* item) {
+    CheckOnly({menu_.A1P, menu_.A2P}, item);
+}
 
 void TFormVel::ImgPtnClick(QAction* item) {
     CheckOnly({menu_.Ptn0, menu_.Ptn1, menu_.Ptn2}, item);
@@ -150,12 +160,15 @@ void TFormVel::VersionClick() {
     if (windows_.showAboutBox) windows_.showAboutBox();
 }
 
-void TFormVel::FormMouseDown(QPointF position) { flow_.FormMouseDown(position.x(), position.y()); }
+void TFormVel::FormMouseDown(QPointF position) {
+    flow_.FormMouseDown(position.x(), position.y());
+}
 
 void TFormVel::TimerTimer() {
     // The computer waits while a box or a menu is open, so that what the user confirms there
     // still meets the board they saw.
-    if (QApplication::activeModalWidget() != nullptr || QApplication::activePopupWidget() != nullptr)
+    if (QApplication::activeModalWidget() != nullptr ||
+        QApplication::activePopupWidget() != nullptr)
         return;
     flow_.TimerTimer();
 }
@@ -172,8 +185,8 @@ void TFormVel::closeEvent(QCloseEvent* event) {
 }
 
 void TFormVel::keyPressEvent(QKeyEvent* event) {
-    const bool onlyShift = event->modifiers() == Qt::ShiftModifier &&
-                           QApplication::mouseButtons() == Qt::NoButton;
+    const bool onlyShift =
+        event->modifiers() == Qt::ShiftModifier && QApplication::mouseButtons() == Qt::NoButton;
     if (event->key() == Qt::Key_F12 && onlyShift && windows_.showDebugWindow)
         windows_.showDebugWindow();
     QMainWindow::keyPressEvent(event);  // the key is not consumed

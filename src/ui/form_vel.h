@@ -29,7 +29,7 @@ struct SecondaryWindows {
 class TFormVel final : public QMainWindow, private GameView, private Options, private DebugLog {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kClientWidth = 340;
     static constexpr int kClientHeight = 360;
     static constexpr int kTimerInterval = 100;
@@ -64,16 +64,16 @@ public:
     QWidget& Client();
     GameFlow& Flow() { return flow_; }
 
-signals:
+  signals:
     // The user agreed to end the program.
     void Closed();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;    // FormCloseQuery
-    void keyPressEvent(QKeyEvent* event) override;   // FormKeyDown
+  protected:
+    void closeEvent(QCloseEvent* event) override;   // FormCloseQuery
+    void keyPressEvent(QKeyEvent* event) override;  // FormKeyDown
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     // GameView
     bool Ask(const std::string& question) override;
     void Inform(const std::string& text) override;

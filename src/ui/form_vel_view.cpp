@@ -13,9 +13,13 @@ bool TFormVel::Ask(const std::string& question) {
     return AskQuestion(QString::fromStdString(question));
 }
 
-void TFormVel::Inform(const std::string& text) { ShowInformation(QString::fromStdString(text)); }
+void TFormVel::Inform(const std::string& text) {
+    ShowInformation(QString::fromStdString(text));
+}
 
-void TFormVel::PresentBoard() { client_->PresentBoard(); }
+void TFormVel::PresentBoard() {
+    client_->PresentBoard();
+}
 
 // Always the empty cell of the first image set, whichever set is selected.
 void TFormVel::ClearBoard() {
@@ -44,17 +48,29 @@ void TFormVel::UpdateStatus() {
                          QString::fromStdString(texts.mode));
 }
 
-void TFormVel::PlaySound(const char* fileName) { sound_->Play(QString::fromLatin1(fileName)); }
+void TFormVel::PlaySound(const char* fileName) {
+    sound_->Play(QString::fromLatin1(fileName));
+}
 
-void TFormVel::Pause(unsigned ms) { pacer_->Pause(ms); }
+void TFormVel::Pause(unsigned ms) {
+    pacer_->Pause(ms);
+}
 
-bool TFormVel::OnePlayerMode() const { return menu_.G1P->isChecked(); }
+bool TFormVel::OnePlayerMode() const {
+    return menu_.G1P->isChecked();
+}
 
-bool TFormVel::Side0First() const { return menu_.A1P->isChecked(); }
+bool TFormVel::Side0First() const {
+    return menu_.A1P->isChecked();
+}
 
-bool TFormVel::SoundOn() const { return menu_.Sound->isChecked(); }
+bool TFormVel::SoundOn() const {
+    return menu_.Sound->isChecked();
+}
 
-bool TFormVel::HighSpeed() const { return menu_.Speed->isChecked(); }
+bool TFormVel::HighSpeed() const {
+    return menu_.Speed->isChecked();
+}
 
 void TFormVel::AppendLine(const std::string& line) {
     if (windows_.debugLog != nullptr) windows_.debugLog->AppendLine(line);

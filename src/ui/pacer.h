@@ -5,7 +5,7 @@ namespace zorvel::ui {
 // Paces the animations and the computer's wait. Any pause keeps the window's events flowing, so
 // commands, clicks and repaints may run inside it.
 class Pacer {
-public:
+  public:
     virtual ~Pacer() = default;
     // Returns once more than `ms` milliseconds have passed; handles events at least once.
     virtual void Pause(unsigned ms) = 0;
@@ -13,7 +13,7 @@ public:
 
 // Sleeps in a nested event loop until the next event or the deadline, so waiting costs no CPU.
 class EventLoopPacer final : public Pacer {
-public:
+  public:
     void Pause(unsigned ms) override;
 };
 

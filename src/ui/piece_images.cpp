@@ -36,8 +36,8 @@ ImageList CutFrames(const QImage& pattern) {
     images.reserve(kImageSets * kFramesPerSet);
     for (int set = 0; set < kImageSets; ++set) {
         for (int frame = 0; frame < kFramesPerSet; ++frame) {
-            images.push_back(MakeTealTransparent(pattern.copy(
-                frame * kCellPixels, set * kCellPixels, kCellPixels, kCellPixels)));
+            images.push_back(MakeTealTransparent(
+                pattern.copy(frame * kCellPixels, set * kCellPixels, kCellPixels, kCellPixels)));
         }
     }
     return images;

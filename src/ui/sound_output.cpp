@@ -10,7 +10,9 @@ namespace zorvel::ui {
 
 EffectSoundOutput::EffectSoundOutput() = default;
 
-EffectSoundOutput::~EffectSoundOutput() { qDeleteAll(effects_); }
+EffectSoundOutput::~EffectSoundOutput() {
+    qDeleteAll(effects_);
+}
 
 QSoundEffect* EffectSoundOutput::EffectFor(const QString& path) {
     auto found = effects_.constFind(path);

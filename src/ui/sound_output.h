@@ -9,7 +9,7 @@ class QSoundEffect;
 namespace zorvel::ui {
 
 class SoundOutput {
-public:
+  public:
     virtual ~SoundOutput() = default;
     // Starts a wave file of the current directory playing and returns at once; a sound still
     // playing is cut off.
@@ -19,12 +19,12 @@ public:
 // Plays through Qt Multimedia. A file that is missing or cannot be decoded gives the desktop's
 // default sound instead; without an audio device nothing is heard and nothing waits.
 class EffectSoundOutput final : public SoundOutput {
-public:
+  public:
     EffectSoundOutput();
     ~EffectSoundOutput() override;
     void Play(const QString& fileName) override;
 
-private:
+  private:
     QSoundEffect* EffectFor(const QString& path);
 
     QHash<QString, QSoundEffect*> effects_;

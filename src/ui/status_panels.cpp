@@ -35,6 +35,8 @@ void StatusPanels::SetTexts(const QString& title, const QString& mover, const QS
     panels_[2]->setText(mode);
 }
 
-QString StatusPanels::Text(int panel) const { return panels_.at(panel)->text(); }
+QString StatusPanels::Text(int panel) const {
+    return panels_.at(panel)->text();
+}
 
 }  // namespace zorvel::ui

@@ -12,17 +12,17 @@ namespace zorvel::ui {
 class StatusPanels final : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kHeight = 19;
 
     explicit StatusPanels(QWidget* parent);
     void SetTexts(const QString& title, const QString& mover, const QString& mode);
     QString Text(int panel) const;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     std::array<QLabel*, 3> panels_{};
 };
 

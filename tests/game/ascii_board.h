@@ -33,7 +33,9 @@ inline std::string ToAscii(const Board& board) {
     return text;
 }
 
-inline std::string ToAscii(const Rows& rows) { return ToAscii(FromAscii(rows)); }
+inline std::string ToAscii(const Rows& rows) {
+    return ToAscii(FromAscii(rows));
+}
 
 inline bool RingIsEmpty(const Board& board) {
     for (int i = 0; i < Board::kSide; ++i) {

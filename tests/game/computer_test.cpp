@@ -56,8 +56,9 @@ TEST(ComputerTurn, TicksChangeNothingUnlessItIsTheComputersMove) {
         std::uint8_t busy;
         Cell turn;
     };
-    for (const Case& c : {Case{"2P mode", false, 1, 0, kSide1}, Case{"no game", true, 0, 0, kSide1},
-                          Case{"busy", true, 1, 1, kSide1}, Case{"human's turn", true, 1, 0, kSide0}}) {
+    for (const Case& c :
+         {Case{"2P mode", false, 1, 0, kSide1}, Case{"no game", true, 0, 0, kSide1},
+          Case{"busy", true, 1, 1, kSide1}, Case{"human's turn", true, 1, 0, kSide0}}) {
         FlowHarness h = OnePlayerGame(kOpening, c.turn);
         h.options.onePlayer = c.onePlayer;
         h.game.GameState = c.gameState;
@@ -147,8 +148,16 @@ TEST(CornerWeights, TheComputersCornerMakesItsEdgesAttractive) {
     struct Expected {
         int x, y, weight;
     };
-    for (const Expected e : {Expected{8, 8, 95}, {7, 8, 80}, {8, 7, 80}, {7, 7, 80}, {6, 8, 70},
-                             {8, 6, 70}, {5, 8, 60}, {8, 5, 60}, {6, 7, 50}, {7, 6, 50}})
+    for (const Expected e : {Expected{8, 8, 95},
+                             {7, 8, 80},
+                             {8, 7, 80},
+                             {7, 7, 80},
+                             {6, 8, 70},
+                             {8, 6, 70},
+                             {5, 8, 60},
+                             {8, 5, 60},
+                             {6, 7, 50},
+                             {7, 6, 50}})
         EXPECT_EQ(computer.WeightAt(e.x, e.y), e.weight) << e.x << "," << e.y;
     EXPECT_EQ(h.log.lines[7], "15-10-30-20-20-50-80-80");
     EXPECT_EQ(h.log.lines[8], "95-15-50-40-60-70-80-95");
@@ -191,8 +200,8 @@ TEST(WholeGame, OnePlayerGameEndsWithTheRightScore) {
     EXPECT_FALSE(FirstLegalCell(reference, kSide0) || FirstLegalCell(reference, kSide1));
     const int green = CountStones(reference, kSide0);
     const int red = CountStones(reference, kSide1);
-    EXPECT_EQ(h.view.boxes.back().text, "YOU (GREEN)  " + std::to_string(green) +
-                                            "  対  COM (RED)  " + std::to_string(red));
+    EXPECT_EQ(h.view.boxes.back().text,
+              "YOU (GREEN)  " + std::to_string(green) + "  対  COM (RED)  " + std::to_string(red));
 }
 
 }  // namespace

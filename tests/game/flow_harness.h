@@ -36,7 +36,7 @@ struct FakeLog : DebugLog {
 };
 
 class FakeView : public GameView {
-public:
+  public:
     FakeView(GameData& game, const FakeOptions& options) : game_(game), options_(options) {}
     void Attach(GameFlow& flow) { flow_ = &flow; }
 
@@ -77,7 +77,7 @@ public:
     StatusTexts status;
     int clears = 0;
 
-private:
+  private:
     GameData& game_;
     const FakeOptions& options_;
     GameFlow* flow_ = nullptr;

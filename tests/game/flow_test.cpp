@@ -67,9 +67,8 @@ TEST_P(ClickMapping, TruncatesTowardZero) {
 
 INSTANTIATE_TEST_SUITE_P(Edges, ClickMapping,
                          ::testing::Values(PixelCase{-31, 0}, PixelCase{-30, 0},
-                                           PixelCase{-29.9, 1}, PixelCase{0, 1},
-                                           PixelCase{9.9, 1}, PixelCase{10, 1},
-                                           PixelCase{49.9, 1}, PixelCase{50, 2},
+                                           PixelCase{-29.9, 1}, PixelCase{0, 1}, PixelCase{9.9, 1},
+                                           PixelCase{10, 1}, PixelCase{49.9, 1}, PixelCase{50, 2},
                                            PixelCase{329.9, 8}, PixelCase{330, 0},
                                            PixelCase{359, 0}, PixelCase{1000, 0}));
 
@@ -176,19 +175,18 @@ TEST_P(GameEnd, GameOverBoxThenScoreBox) {
     EXPECT_NE(h.view.clears, 1) << "the final position stays on the board";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fixtures, GameEnd,
-    ::testing::Values(EndCase{"FullBoard",
-                              {"GGGGGGGG", "GGGGGGGG", "GGGGGGGG", "GGGGGGGG", "RRRRRRRR",
-                               "RRRRRRRR", "RRRRRRRR", "RRRRRRR."},
-                              false,
-                              "1P (GREEN)  39  対  2P (RED)  25"},
-                      EndCase{"WipeOut",
-                              {"........", "........", "........", "........", "........",
-                               "........", "........", "....GRR."},
-                              true,
-                              "YOU (GREEN)  4  対  COM (RED)  0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Fixtures, GameEnd,
+                         ::testing::Values(EndCase{"FullBoard",
+                                                   {"GGGGGGGG", "GGGGGGGG", "GGGGGGGG", "GGGGGGGG",
+                                                    "RRRRRRRR", "RRRRRRRR", "RRRRRRRR", "RRRRRRR."},
+                                                   false,
+                                                   "1P (GREEN)  39  対  2P (RED)  25"},
+                                           EndCase{"WipeOut",
+                                                   {"........", "........", "........", "........",
+                                                    "........", "........", "........", "....GRR."},
+                                                   true,
+                                                   "YOU (GREEN)  4  対  COM (RED)  0"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Two people clicking, each always the first legal cell, until the game ends by itself.
 TEST(WholeGame, TwoPlayersClickToTheEnd) {

@@ -12,7 +12,7 @@ using Turned = std::tuple<int, int, Cell>;  // x, y, new value
 
 // Turns stones at once, keeping the order in which they were turned.
 class RecordingTurner : public StoneTurner {
-public:
+  public:
     explicit RecordingTurner(Board& board) : board_(board) {}
     void TurnStone(int x, int y, Cell value) override {
         turned.emplace_back(x, y, value);
@@ -20,7 +20,7 @@ public:
     }
     std::vector<Turned> turned;
 
-private:
+  private:
     Board& board_;
 };
 

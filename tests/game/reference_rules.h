@@ -10,7 +10,8 @@
 namespace zorvel::testing {
 
 // The stones `side` would turn by playing (x, y), origin excluded.
-inline std::vector<std::pair<int, int>> ReferenceFlips(const Board& board, int x, int y, Cell side) {
+inline std::vector<std::pair<int, int>> ReferenceFlips(const Board& board, int x, int y,
+                                                       Cell side) {
     std::vector<std::pair<int, int>> flips;
     if (board.At(x, y) != kEmpty) return flips;
     for (int dx = -1; dx <= 1; ++dx) {

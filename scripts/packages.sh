@@ -1,0 +1,34 @@
+# Debian packages the game needs, and a helper that installs the missing ones.
+# Sourced by the play and test scripts.
+
+ZORVEL_BUILD_PACKAGES=(
+    cmake g++ make pkg-config
+    qt6-base-dev qt6-multimedia-dev libqt6svg6
+    libchm-dev libchm1 fp-utils-3.2.2
+    fonts-ipafont-gothic
+)
+ZORVEL_TEST_PACKAGES=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+)
+
+# Installs what is missing of the given packages: itself when run as root, otherwise it prints
+# the one command to run and stops.
+zorvel_require_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Some packages are missing. Install them with:" >&2
+        echo "  sudo apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "Installing ${missing[*]}" >&2
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}

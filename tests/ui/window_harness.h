@@ -1,0 +1,112 @@
+#pragma once
+
+// The real main window with scripted pacing, no sound and boxes answered by the test.
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "form_vel.h"
+#include "message_boxes.h"
+
+namespace zorvel::testing {
+
+class ScriptedPacer : public ui::Pacer {
+  public:
+    void Pause(unsigned ms) override {
+        pauses.push_back(ms);
+        if (onPause) onPause(pauses.size() - 1);
+    }
+    std::vector<unsigned> pauses;
+    std::function<void(std::size_t index)> onPause;
+};
+
+class SilentSound : public ui::SoundOutput {
+  public:
+    void Play(const QString& fileName) override { played.push_back(fileName); }
+    std::vector<QString> played;
+};
+
+struct ShownBox {
+    ui::BoxKind kind;
+    QString text;
+};
+
+// Every frame of set r, frame f is filled with FrameColour(r, f), but for a teal corner.
+inline QRgb FrameColour(int set, int frame) {
+    return qRgb(5 + frame * 20, 40 + set * 70, 200);
+}
+constexpr int kTealCorner = 6;
+
+inline QImage MakePattern(int width = 440, int height = 120) {
+    QImage pattern(std::max(width, 440), std::max(height, 120), QImage::Format_RGB32);
+    pattern.fill(Qt::black);
+    for (int set = 0; set < 3; ++set) {
+        for (int frame = 0; frame < 11; ++frame) {
+            for (int y = 0; y < 40; ++y) {
+                for (int x = 0; x < 40; ++x) {
+                    const bool teal = x < kTealCorner && y < kTealCorner;
+                    pattern.setPixel(frame * 40 + x, set * 40 + y,
+                                     teal ? qRgb(0, 128, 128) : FrameColour(set, frame));
+                }
+            }
+        }
+    }
+    return pattern.copy(0, 0, width, height);
+}
+
+// A main window created in a scratch folder that holds a test pattern file.
+class WindowHarness {
+  public:
+    WindowHarness() : previousDir_(QDir::currentPath()) {
+        QDir::setCurrent(folder_.path());
+        MakePattern().save(folder_.filePath(QStringLiteral("ZorPatn.bmp")), "BMP");
+        auto pacer = std::make_unique<ScriptedPacer>();
+        auto sound = std::make_unique<SilentSound>();
+        pacer_ = pacer.get();
+        sound_ = sound.get();
+        form = std::make_unique<ui::TFormVel>(std::move(pacer), std::move(sound));
+        form->Timer().stop();  // ticks come from the test
+        ui::SetBoxAnswerer([this](ui::BoxKind kind, const QString& text) {
+            boxes.push_back({kind, text});
+            if (answers.empty()) return true;
+            const bool answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
+    }
+    ~WindowHarness() {
+        ui::SetBoxAnswerer(nullptr);
+        form.reset();
+        QDir::setCurrent(previousDir_);
+    }
+
+    void Create() { form->FormCreate(); }
+    void ClickCell(int x, int y) {
+        form->FormMouseDown(QPointF(30 + (x - 1) * 40, 30 + (y - 1) * 40));
+    }
+    ScriptedPacer& Pacer() { return *pacer_; }
+    SilentSound& Sound() { return *sound_; }
+    QString Folder() const { return folder_.path(); }
+
+    std::unique_ptr<ui::TFormVel> form;
+    std::deque<bool> answers;
+    std::vector<ShownBox> boxes;
+
+  private:
+    QString previousDir_;
+    QTemporaryDir folder_;
+    ScriptedPacer* pacer_ = nullptr;
+    SilentSound* sound_ = nullptr;
+};
+
+// The colour a cell of the board picture shows in its middle.
+inline QRgb CellColour(const ui::TFormVel& form, int x, int y) {
+    return form.Picture().Bitmap()->pixel((x - 1) * 40 + 20, (y - 1) * 40 + 20);
+}
+
+}  // namespace zorvel::testing
