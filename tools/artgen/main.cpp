@@ -1,0 +1,70 @@
+// Draws the game's pictures: the pattern file, the program's icons and the help pages' pictures.
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QTextStream>
+
+#include "colour_reduction.h"
+#include "help_images.h"
+#include "icons.h"
+#include "pattern_sheet.h"
+#include "sheet_layout.h"
+
+namespace {
+
+using namespace zorvel::artwork;
+
+constexpr int kGreen = 0;
+constexpr int kRed = 1;
+constexpr int kAboutIconSize = 32;
+constexpr int kAboutIconColours = 16;
+constexpr int kFullColourIconSizes[] = {16, 48, 64, 128, 256};
+const char* const kSetNames[] = {"normal", "star", "onigiri"};
+
+class Writer {
+  public:
+    void Save(const QImage& image, const QString& path) {
+        if (!image.save(path)) {
+            QTextStream(stderr) << "cannot write " << path << '\n';
+            failed_ = true;
+        }
+    }
+    bool Failed() const { return failed_; }
+
+  private:
+    bool failed_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // Everything is painted on images and no text is drawn, so no application object, and with it
+    // no screen, is needed.
+    if (argc != 4) {
+        QTextStream(stderr) << "usage: zorvel_artgen PATTERN.bmp ICON_DIR HELP_IMAGE_DIR\n";
+        return 2;
+    }
+    const QString pattern = QString::fromLocal8Bit(argv[1]);
+    const QDir icons(QString::fromLocal8Bit(argv[2]));
+    const QDir help(QString::fromLocal8Bit(argv[3]));
+    for (const QDir& dir : {QFileInfo(pattern).dir(), icons, help}) {
+        dir.mkpath(".");
+    }
+
+    Writer writer;
+    const QImage sheet = PatternSheet();
+    writer.Save(sheet, pattern);
+    for (int set = 0; set < kSetCount; ++set) {
+        writer.Save(SetStrip(sheet, set), help.filePath(QString("set-%1.png").arg(kSetNames[set])));
+    }
+    writer.Save(OpeningBoard(sheet), help.filePath("board-opening.png"));
+
+    writer.Save(ReduceColours(StoneIcon(kRed, kAboutIconSize), kAboutIconColours),
+                icons.filePath("zorvel-32.png"));
+    writer.Save(ReduceColours(StoneIcon(kGreen, kAboutIconSize), kAboutIconColours),
+                icons.filePath("zorvel-green-32.png"));
+    for (int size : kFullColourIconSizes) {
+        writer.Save(StoneIcon(kRed, size), icons.filePath(QString("zorvel-%1.png").arg(size)));
+    }
+    return writer.Failed() ? 1 : 0;
+}

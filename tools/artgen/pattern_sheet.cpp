@@ -1,0 +1,54 @@
+#include "pattern_sheet.h"
+
+#include <QPainter>
+#include <memory>
+
+#include "disc_piece.h"
+#include "food_piece.h"
+#include "sheet_layout.h"
+#include "star_piece.h"
+#include "turn_frames.h"
+
+namespace zorvel::artwork {
+
+namespace {
+
+// Shading can land on the key colour by chance; move such pixels one step off it, so that no
+// frame turns transparent anywhere.
+void AvoidKeyColour(QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == kKeyColour) {
+                image.setPixel(x, y, kKeyColour + 1);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+QImage PatternSheet() {
+    const std::unique_ptr<Piece> pieces[kSetCount] = {std::make_unique<DiscPiece>(),
+                                                      std::make_unique<StarPiece>(),
+                                                      std::make_unique<FoodPiece>()};
+    QImage sheet(kFrameCount * kCellSize, kSetCount * kCellSize, QImage::Format_RGB32);
+    QPainter painter(&sheet);
+    for (int set = 0; set < kSetCount; ++set) {
+        for (int frame = 0; frame < kFrameCount; ++frame) {
+            painter.drawImage(frame * kCellSize, set * kCellSize, RenderFrame(*pieces[set], frame));
+        }
+    }
+    painter.end();
+    AvoidKeyColour(sheet);
+    return sheet;
+}
+
+QImage SetStrip(const QImage& sheet, int set) {
+    return sheet.copy(0, set * kCellSize, kFrameCount * kCellSize, kCellSize);
+}
+
+QImage Frame(const QImage& sheet, int set, int frame) {
+    return sheet.copy(frame * kCellSize, set * kCellSize, kCellSize, kCellSize);
+}
+
+}  // namespace zorvel::artwork
