@@ -1,0 +1,99 @@
+#include "about_box.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "program_font.h"
+#include "screen_centre.h"
+
+namespace {
+
+constexpr QSize kClientSize(294, 214);
+
+QLabel* AddIcon(QWidget* panel, const char* name, const QRect& geometry, const QString& resource) {
+    auto* icon = new QLabel(panel);
+    icon->setObjectName(QString::fromLatin1(name));
+    icon->setGeometry(geometry);
+    icon->setPixmap(QPixmap(resource));
+    return icon;
+}
+
+QLabel* AddText(QWidget* panel, const char* name, const QPoint& position, const QString& text,
+                int pixelSize) {
+    auto* label = new QLabel(text, panel);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(zorvel::ui::ProgramFont(pixelSize));
+    label->move(position);
+    label->adjustSize();
+    return label;
+}
+
+}  // namespace
+
+TAboutBox::TAboutBox(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    setFixedSize(kClientSize);
+    setFont(zorvel::ui::ProgramFont(12));
+
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Button));
+    colours.setColor(QPalette::WindowText, Qt::black);
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    AddPanel();
+    AddOkButton();
+}
+
+void TAboutBox::AddPanel() {
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setGeometry(8, 8, 277, 158);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setLineWidth(1);
+
+    AddIcon(panel, "PIcon1", QRect(16, 20, 32, 32), QStringLiteral(":/icons/zorvel-green-32.png"));
+    // The program's own icon lies over the lower right of the green one.
+    AddIcon(panel, "PIcon2", QRect(32, 32, 32, 32), QStringLiteral(":/icons/zorvel-32.png"))
+        ->raise();
+
+    AddText(panel, "ProductName", QPoint(86, 27), QStringLiteral("Zorblin Veltor"), 16);
+    AddText(panel, "Version", QPoint(140, 49), QStringLiteral("Version 3.0"), 15);
+
+    auto* notice =
+        new QLabel(QStringLiteral("© 2026 ZorVel developers. All rights reserved."), panel);
+    notice->setObjectName(QStringLiteral("Copyright"));
+    notice->setFont(zorvel::ui::ProgramFont(13));
+    notice->setGeometry(58, 88, 183, 39);
+    notice->setAlignment(Qt::AlignCenter);
+    notice->setWordWrap(true);
+}
+
+void TAboutBox::AddOkButton() {
+    auto* button = new QPushButton(QStringLiteral("OK"), this);
+    button->setObjectName(QStringLiteral("OKButton"));
+    button->setGeometry(118, 175, 64, 33);
+    button->setDefault(true);
+    connect(button, &QPushButton::clicked, this, &QDialog::accept);
+    ok_button_ = button;
+}
+
+void TAboutBox::keyPressEvent(QKeyEvent* event) {
+    // The box has no cancel button, so Escape is not a way out of it.
+    if (event->matches(QKeySequence::Cancel)) {
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    zorvel::ui::CentreFrameOnScreen(*this);
+    ok_button_->setFocus();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+#include "debug_log.h"
+
+class QMoveEvent;
+class QPlainTextEdit;
+
+// UnitDebug: the "Debug" window in which the computer player writes its reasoning. It is a
+// window of its own, never modal, and keeps every line for the whole run, shown or not.
+class TFormDebug : public QWidget, public zorvel::DebugLog {
+    Q_OBJECT
+
+  public:
+    explicit TFormDebug(QWidget* parent = nullptr);
+
+    // Adds one line (UTF-8) at the end of the memo.
+    void AppendLine(const std::string& line) override;
+
+    // Shows the window, or brings it to the front when it is shown already.
+    void ShowOrRaise();
+
+  protected:
+    void moveEvent(QMoveEvent* event) override;
+
+  private:
+    QMargins FrameMargins() const;
+    void PlaceFrame();
+
+    QPlainTextEdit* memo_;
+    QMargins placed_margins_;
+};
