@@ -1,0 +1,48 @@
+#include "help_browser.h"
+
+#include <QDesktopServices>
+#include <QTextDocument>
+
+#include "chm_file.h"
+#include "help_url.h"
+#include "html_text.h"
+
+namespace zorvel::help {
+
+HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
+    setOpenLinks(false);
+    connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::followLink);
+}
+
+void HelpBrowser::setHelpFile(const ChmFile* file) {
+    file_ = file;
+    clearHistory();
+    clear();
+}
+
+QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
+    const QString path = ArchivePath(source().resolved(name));
+    const std::optional<QByteArray> data =
+        file_ && !path.isEmpty() ? file_->read(path) : std::nullopt;
+    if (!data) {
+        return type == QTextDocument::HtmlResource && !path.isEmpty()
+                   ? QStringLiteral("<p>ページ \"%1\" はヘルプファイルの中にありません。</p>")
+                         .arg(path.toHtmlEscaped())
+                   : QVariant();
+    }
+    if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource) {
+        return DecodeHtml(*data);
+    }
+    return *data;
+}
+
+void HelpBrowser::followLink(const QUrl& link) {
+    const QUrl target = source().resolved(link);
+    if (!ArchivePath(target).isEmpty()) {
+        setSource(target);
+    } else if (IsWebLink(target)) {
+        QDesktopServices::openUrl(target);
+    }
+}
+
+}  // namespace zorvel::help

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QTextBrowser>
+
+namespace zorvel::help {
+
+class ChmFile;
+
+// Shows the pages of an open help file. Pages, pictures and style sheets come from inside the file
+// only; nothing is ever fetched from elsewhere. A click on a web link hands it to the desktop's
+// browser; any other foreign link is ignored.
+class HelpBrowser : public QTextBrowser {
+    Q_OBJECT
+
+  public:
+    explicit HelpBrowser(QWidget* parent = nullptr);
+
+    // The file whose pages are shown; it must outlive its use here. Null shows nothing.
+    void setHelpFile(const ChmFile* file);
+
+    QVariant loadResource(int type, const QUrl& name) override;
+
+  private:
+    void followLink(const QUrl& link);
+
+    const ChmFile* file_ = nullptr;
+};
+
+}  // namespace zorvel::help

@@ -1,0 +1,148 @@
+#include "help_window.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QSplitter>
+#include <QStackedLayout>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <algorithm>
+#include <utility>
+
+#include "chm_file.h"
+#include "help_browser.h"
+#include "help_url.h"
+#include "html_text.h"
+#include "program_font.h"
+#include "sitemap.h"
+
+namespace zorvel::help {
+namespace {
+
+constexpr int kPageRole = Qt::UserRole;
+
+QList<ContentsEntry> ReadContents(const ChmFile& file) {
+    const QStringList paths = file.objectPaths();
+    const auto sitemap = std::find_if(paths.begin(), paths.end(), [](const QString& path) {
+        return path.endsWith(QStringLiteral(".hhc"), Qt::CaseInsensitive);
+    });
+    const std::optional<QByteArray> data =
+        sitemap != paths.end() ? file.read(*sitemap) : std::nullopt;
+    return data ? ParseSitemap(DecodeHtml(*data)) : QList<ContentsEntry>();
+}
+
+QUrl PageOf(const QTreeWidgetItem* item) {
+    return item->data(0, kPageRole).toUrl();
+}
+
+}  // namespace
+
+HelpWindow::HelpWindow(std::shared_ptr<const ChmApi> api, QWidget* owner)
+    : QWidget(owner, Qt::Window),
+      api_(std::move(api)),
+      pages_(new QStackedLayout(this)),
+      contents_(new QTreeWidget),
+      browser_(new HelpBrowser),
+      message_(new QLabel) {
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Zorblin Veltor ヘルプ"));
+    setFont(ui::ProgramFont(13));
+    resize(780, 560);
+
+    contents_->setHeaderHidden(true);
+    auto* splitter = new QSplitter;
+    splitter->addWidget(contents_);
+    splitter->addWidget(browser_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({210, 570});
+    pages_->addWidget(splitter);
+
+    message_->setWordWrap(true);
+    message_->setAlignment(Qt::AlignCenter);
+    message_->setMargin(24);
+    message_->setTextFormat(Qt::PlainText);
+    pages_->addWidget(message_);
+
+    connect(contents_, &QTreeWidget::currentItemChanged, this, &HelpWindow::showEntry);
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::selectEntryOf);
+}
+
+HelpWindow::~HelpWindow() = default;
+
+void HelpWindow::showFile(const QString& path) {
+    if (path != path_ || !fileReadable()) {
+        open(path);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+bool HelpWindow::fileReadable() const {
+    return file_ && contents_->topLevelItemCount() > 0;
+}
+
+void HelpWindow::open(const QString& path) {
+    path_ = path;
+    browser_->setHelpFile(nullptr);
+    contents_->clear();
+    file_ = std::make_unique<ChmFile>(api_, path);
+    fillContents();
+    if (!fileReadable()) {
+        file_.reset();
+        message_->setText(QStringLiteral("ヘルプファイル \"%1\" を開けません。")
+                              .arg(QDir::toNativeSeparators(path)));
+        pages_->setCurrentWidget(message_);
+        return;
+    }
+    browser_->setHelpFile(file_.get());
+    pages_->setCurrentIndex(0);
+    for (QTreeWidgetItemIterator it(contents_); *it; ++it) {
+        if (!PageOf(*it).isEmpty()) {
+            contents_->setCurrentItem(*it);
+            break;
+        }
+    }
+}
+
+void HelpWindow::fillContents() {
+    QList<QTreeWidgetItem*> parents;  // the last item at each depth
+    for (const ContentsEntry& entry : ReadContents(*file_)) {
+        parents.resize(entry.depth);
+        auto* item = parents.isEmpty() ? new QTreeWidgetItem(contents_)
+                                       : new QTreeWidgetItem(parents.last());
+        item->setText(0, entry.name);
+        if (!entry.local.isEmpty()) {
+            item->setData(0, kPageRole, ArchiveUrl(entry.local));
+        }
+        parents.append(item);
+    }
+    contents_->expandAll();
+}
+
+void HelpWindow::showEntry(QTreeWidgetItem* item) {
+    if (item && !PageOf(item).isEmpty()) {
+        browser_->setSource(PageOf(item));
+    }
+}
+
+void HelpWindow::selectEntryOf(const QUrl& page) {
+    // The entry for exactly this place, else the first entry for the same page.
+    QTreeWidgetItem* entry = nullptr;
+    for (QTreeWidgetItemIterator it(contents_); *it; ++it) {
+        if (PageOf(*it) == page) {
+            entry = *it;
+            break;
+        }
+        if (!entry &&
+            PageOf(*it).adjusted(QUrl::RemoveFragment) == page.adjusted(QUrl::RemoveFragment)) {
+            entry = *it;
+        }
+    }
+    if (entry && entry != contents_->currentItem()) {
+        const QSignalBlocker blocker(contents_);
+        contents_->setCurrentItem(entry);
+    }
+}
+
+}  // namespace zorvel::help
