@@ -1,0 +1,349 @@
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <memory>
+
+#include "chm_file.h"
+#include "chm_help.h"
+#include "help_url.h"
+#include "help_window.h"
+#include "html_text.h"
+#include "sitemap.h"
+
+using namespace zorvel::help;
+
+namespace {
+
+const QString kHelpFile = QStringLiteral(ZORVEL_HELP_FILE);
+
+QList<ContentsEntry> Contents(const ChmFile& file) {
+    const QStringList sitemaps = file.objectPaths().filter(QRegularExpression("\\.hhc$"));
+    return sitemaps.size() == 1 ? ParseSitemap(DecodeHtml(file.read(sitemaps.first()).value_or("")))
+                                : QList<ContentsEntry>();
+}
+
+QByteArray HelpFileBytes() {
+    QFile file(kHelpFile);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString MessageFor(const QString& path) {
+    return QStringLiteral("ヘルプファイル \"%1\" を開けません。")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+// Stands in for the desktop's browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+  public:
+    QList<QUrl> opened;
+
+  public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+// The names of all anchors and the sources of all pictures of a shown page.
+struct PageParts {
+    QSet<QString> anchors;
+    QStringList pictures;
+};
+
+// The colour of the page's first top-level heading as drawn.
+QColor HeadingColor(const QTextDocument& document) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() == 1 && !block.begin().atEnd()) {
+            return block.begin().fragment().charFormat().foreground().color();
+        }
+    }
+    return {};
+}
+
+PageParts PartsOf(const QTextDocument& document) {
+    PageParts parts;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            for (const QString& name : format.anchorNames()) {
+                parts.anchors.insert(name);
+            }
+            if (format.isImageFormat()) {
+                parts.pictures.append(format.toImageFormat().name());
+            }
+        }
+    }
+    return parts;
+}
+
+}  // namespace
+
+class HelpFileTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void contentsListEveryPage();
+    void pages_data();
+    void pages();
+    void links_data();
+    void links();
+    void foreignResourcesAreNotLoaded_data();
+    void foreignResourcesAreNotLoaded();
+    void unreadableFile_data();
+    void unreadableFile();
+    void everyTruncationIsReported();
+    void fileReadAgainOnceRepaired();
+
+  private:
+    std::unique_ptr<ChmFile> file_;
+    QWidget owner_;
+    HelpWindow* window_ = nullptr;
+};
+
+void HelpFileTest::initTestCase() {
+    LoadHelpLibrary();
+    QVERIFY(HelpAvailable());
+    file_ = std::make_unique<ChmFile>(HelpReader(), kHelpFile);
+    QVERIFY2(file_->isOpen(), qPrintable(kHelpFile));
+    window_ = new HelpWindow(HelpReader(), &owner_);
+    window_->showFile(kHelpFile);
+    QVERIFY(window_->fileReadable());
+}
+
+void HelpFileTest::contentsListEveryPage() {
+    QSet<QString> listed;
+    for (const ContentsEntry& entry : Contents(*file_)) {
+        listed.insert(ArchivePath(ArchiveUrl(entry.local)));
+    }
+    const QStringList pages = file_->objectPaths().filter(QRegularExpression("\\.html$"));
+    QVERIFY(pages.size() >= 8);
+    for (const QString& page : pages) {
+        QVERIFY2(listed.contains(page), qPrintable(page));
+    }
+
+    QStringList shown;
+    for (QTreeWidgetItemIterator it(window_->findChild<QTreeWidget*>()); *it; ++it) {
+        shown.append((*it)->text(0));
+    }
+    QStringList names;
+    for (const ContentsEntry& entry : Contents(*file_)) {
+        names.append(entry.name);
+    }
+    QCOMPARE(shown, names);
+}
+
+void HelpFileTest::pages_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("local");
+    for (const ContentsEntry& entry : Contents(ChmFile(HelpReader(), kHelpFile))) {
+        QTest::newRow(qPrintable(entry.local)) << entry.name << entry.local;
+    }
+}
+
+void HelpFileTest::pages() {
+    QFETCH(QString, name);
+    QFETCH(QString, local);
+    auto* contents = window_->findChild<QTreeWidget*>();
+    auto* browser = window_->findChild<QTextBrowser*>();
+    const QList<QTreeWidgetItem*> items =
+        contents->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+    QCOMPARE(items.size(), 1);
+    contents->setCurrentItem(items.first());
+
+    const QUrl url = ArchiveUrl(local);
+    QCOMPARE(browser->source(), url);
+    const QString text = browser->toPlainText();
+    QVERIFY(!text.trimmed().isEmpty());
+    QVERIFY2(!text.contains(QStringLiteral("はヘルプファイルの中にありません")), qPrintable(text));
+    // Decoded correctly: no replacement characters, no UTF-8 read as Latin-1.
+    QVERIFY(!text.contains(QChar::ReplacementCharacter));
+    QVERIFY(!text.contains(QStringLiteral("ã")));
+
+    const PageParts parts = PartsOf(*browser->document());
+    if (url.hasFragment()) {
+        QVERIFY2(parts.anchors.contains(url.fragment()), qPrintable(url.fragment()));
+    }
+    static const QRegularExpression headingRule(
+        QStringLiteral("h1\\s*\\{[^}]*color:\\s*(#[0-9a-fA-F]{6})"));
+    const QString styleSheet = QString::fromUtf8(file_->read("/style.css").value_or(""));
+    QCOMPARE(HeadingColor(*browser->document()), QColor(headingRule.match(styleSheet).captured(1)));
+    for (const QString& picture : parts.pictures) {
+        const QVariant data = browser->loadResource(QTextDocument::ImageResource, QUrl(picture));
+        QVERIFY2(!QImage::fromData(data.toByteArray()).isNull(), qPrintable(picture));
+    }
+
+    // Every page, picture and style sheet that the page's source names is inside the file.
+    const QString source = DecodeHtml(file_->read(ArchivePath(url)).value_or(""));
+    static const QRegularExpression reference(QStringLiteral("(?:href|src)=\"([^\"]+)\""));
+    for (const QRegularExpressionMatch& match : reference.globalMatch(source)) {
+        const QUrl target = url.resolved(QUrl(match.captured(1)));
+        if (!IsWebLink(target)) {
+            QVERIFY2(file_->read(ArchivePath(target)), qPrintable(match.captured(1)));
+        }
+    }
+}
+
+void HelpFileTest::links_data() {
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("shownPage");   // empty: the page stays
+    QTest::addColumn<QString>("shownEntry");  // the contents entry selected afterwards
+    QTest::addColumn<QString>("openedUrl");   // handed to the desktop's browser
+
+    const QString welcome = QStringLiteral("Zorblin Veltor へようこそ");
+    QTest::newRow("page") << "rules.html"
+                          << "chm:/rules.html"
+                          << "ルール"
+                          << "";
+    QTest::newRow("place on a page") << "options.html#attack"
+                                     << "chm:/options.html#attack"
+                                     << "First Attack"
+                                     << "";
+    QTest::newRow("place not in the contents") << "howto.html#nowhere"
+                                               << "chm:/howto.html#nowhere"
+                                               << "遊び方"
+                                               << "";
+    QTest::newRow("rooted page") << "/menus.html"
+                                 << "chm:/menus.html"
+                                 << "メニュー"
+                                 << "";
+    QTest::newRow("cannot climb out of the file") << "../../debug.html"
+                                                  << "chm:/debug.html"
+                                                  << "デバッグ ウィンドウ"
+                                                  << "";
+    QTest::newRow("web page") << "https://example.org/zorvel"
+                              << "" << welcome << "https://example.org/zorvel";
+    QTest::newRow("plain web page") << "http://example.org/"
+                                    << "" << welcome << "http://example.org/";
+    QTest::newRow("web scheme without a host") << "http:zorvel"
+                                               << "" << welcome << "";
+    QTest::newRow("mail") << "mailto:someone@example.org"
+                          << "" << welcome << "";
+    QTest::newRow("local file") << "file:///etc/passwd"
+                                << "" << welcome << "";
+    QTest::newRow("script") << "javascript:alert(1)"
+                            << "" << welcome << "";
+}
+
+void HelpFileTest::links() {
+    QFETCH(QString, link);
+    QFETCH(QString, shownPage);
+    QFETCH(QString, shownEntry);
+    QFETCH(QString, openedUrl);
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("http", &catcher, "open");
+    QDesktopServices::setUrlHandler("https", &catcher, "open");
+    auto* contents = window_->findChild<QTreeWidget*>();
+    auto* browser = window_->findChild<QTextBrowser*>();
+    contents->setCurrentItem(contents->topLevelItem(0));
+    const QUrl first = browser->source();
+
+    emit browser->anchorClicked(QUrl(link));
+    QDesktopServices::unsetUrlHandler("http");
+    QDesktopServices::unsetUrlHandler("https");
+
+    QCOMPARE(browser->source(), shownPage.isEmpty() ? first : QUrl(shownPage));
+    QCOMPARE(contents->currentItem()->text(0), shownEntry);
+    QCOMPARE(catcher.opened, openedUrl.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(openedUrl)});
+}
+
+void HelpFileTest::foreignResourcesAreNotLoaded_data() {
+    QTest::addColumn<QUrl>("url");
+    QTest::newRow("local file") << QUrl("file:///etc/passwd");
+    QTest::newRow("web picture") << QUrl("http://example.org/picture.png");
+    QTest::newRow("program resource")
+        << QUrl("qrc:/qt-project.org/qmessagebox/images/qtlogo-64.png");
+    QTest::newRow("missing object") << QUrl("chm:/images/none.png");
+}
+
+void HelpFileTest::foreignResourcesAreNotLoaded() {
+    QFETCH(QUrl, url);
+    auto* browser = window_->findChild<QTextBrowser*>();
+    for (int type : {QTextDocument::ImageResource, QTextDocument::StyleSheetResource}) {
+        QVERIFY(browser->loadResource(type, url).isNull());
+    }
+}
+
+void HelpFileTest::unreadableFile_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("exists");
+
+    const QByteArray real = HelpFileBytes();
+    QByteArray noise(64 * 1024, Qt::Uninitialized);
+    QRandomGenerator random(5);
+    random.fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("empty") << QByteArray() << true;
+    QTest::newRow("header only") << real.left(100) << true;
+    QTest::newRow("random bytes") << noise << true;
+    QTest::newRow("real header, random rest") << real.left(0x60) + noise << true;
+    QTest::newRow("plain text") << QByteArray("<html>not compiled</html>") << true;
+}
+
+void HelpFileTest::unreadableFile() {
+    QFETCH(QByteArray, content);
+    QFETCH(bool, exists);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("zorvel.chm"));
+    if (exists) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    QWidget owner;
+    auto* window = new HelpWindow(HelpReader(), &owner);
+    window->showFile(path);
+    QVERIFY(window->isVisible());
+    QVERIFY(!window->fileReadable());
+    auto* message = window->findChild<QLabel*>();
+    QVERIFY(message->isVisible());
+    QCOMPARE(message->text(), MessageFor(path));
+    QVERIFY(!window->findChild<QTextBrowser*>()->isVisible());
+}
+
+void HelpFileTest::everyTruncationIsReported() {
+    const QByteArray real = HelpFileBytes();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("cut.chm"));
+    QWidget owner;
+    auto* window = new HelpWindow(HelpReader(), &owner);
+    for (qsizetype length = 0; length < real.size(); length += 1499) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(real.left(length));
+        file.close();
+        window->showFile(path);
+        QVERIFY2(!window->fileReadable(), qPrintable(QString::number(length)));
+    }
+}
+
+void HelpFileTest::fileReadAgainOnceRepaired() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("zorvel.chm"));
+    QWidget owner;
+    auto* window = new HelpWindow(HelpReader(), &owner);
+    window->showFile(path);
+    QVERIFY(!window->fileReadable());
+
+    QVERIFY(QFile::copy(kHelpFile, path));
+    window->showFile(path);
+    QVERIFY(window->fileReadable());
+    QVERIFY(window->findChild<QTextBrowser*>()->isVisible());
+    QVERIFY(!window->findChild<QLabel*>()->isVisible());
+}
+
+QTEST_MAIN(HelpFileTest)
+#include "help_file_test.moc"
