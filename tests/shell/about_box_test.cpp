@@ -106,14 +106,6 @@ class AboutBoxTest : public QObject {
         QCOMPARE(element->font().pixelSize(), pixelSize);
     }
 
-    void PanelHasALoweredBevel() {
-        TAboutBox box;
-        const auto* panel = box.findChild<QFrame*>(QStringLiteral("Panel1"));
-        QCOMPARE(panel->frameShape(), QFrame::Panel);
-        QCOMPARE(panel->frameShadow(), QFrame::Sunken);
-        QCOMPARE(panel->lineWidth(), 1);
-    }
-
     void NoticeFitsItsLabelCentred() {
         TAboutBox box;
         const auto* notice = box.findChild<QLabel*>(QStringLiteral("Copyright"));

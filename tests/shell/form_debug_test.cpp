@@ -38,6 +38,7 @@ class FormDebugTest : public QObject {
     }
 
     void OpensWithItsFrameInPlace() {
+        // The offscreen platform draws a frame too, so the client must come out smaller.
         TFormDebug form;
         form.ShowOrRaise();
         QCOMPARE(form.frameGeometry(), QRect(577, 109, 221, 300));
