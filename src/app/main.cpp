@@ -2,10 +2,14 @@
 // then the message loop until the user agrees to end the program.
 #include <exception>
 
+#include "about_box.h"
+#include "chm_help.h"
+#include "form_debug.h"
 #include "form_vel.h"
 #include "zorvel_application.h"
 
 int main(int argc, char* argv[]) {
+    zorvel::help::LoadHelpLibrary();
     zorvel::ZorVelApplication app(argc, argv);
     // Closing is confirmed by the main window itself; the other windows don't keep it alive.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -16,7 +20,14 @@ int main(int argc, char* argv[]) {
     } catch (const std::exception& error) {
         zorvel::ZorVelApplication::ShowException(error);
     }
+    // The secondary windows come right after the main window, hidden until asked for.
+    TFormDebug formDebug;
+    TAboutBox aboutBox;
+    form.AttachSecondaryWindows(
+        {&formDebug, [&formDebug] { formDebug.ShowOrRaise(); }, [&aboutBox] { aboutBox.exec(); }});
     QObject::connect(&form, &zorvel::ui::TFormVel::Closed, [] { QCoreApplication::exit(0); });
     form.show();
-    return QApplication::exec();
+    const int exitCode = QApplication::exec();
+    zorvel::help::UnloadHelpLibrary();
+    return exitCode;
 }

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "chm_help.h"
 #include "client_area.h"
 #include "message_boxes.h"
 #include "program_font.h"
@@ -153,7 +154,7 @@ void TFormVel::ImgPtnClick(QAction* item) {
 }
 
 void TFormVel::TopicClick() {
-    if (windows_.showHelp) windows_.showHelp(this);
+    help::ShowHelpFile(this, QStringLiteral("zorvel.chm"));
 }
 
 void TFormVel::VersionClick() {

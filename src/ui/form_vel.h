@@ -22,7 +22,6 @@ struct SecondaryWindows {
     DebugLog* debugLog = nullptr;
     std::function<void()> showDebugWindow;
     std::function<void()> showAboutBox;
-    std::function<void(QWidget* owner)> showHelp;
 };
 
 // The main window "Zorblin Veltor": the board, the menus, the status bar and the game's data.

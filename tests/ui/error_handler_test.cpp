@@ -10,7 +10,7 @@ namespace {
 
 // Throws out of its event handler, as a faulty command would.
 class Thrower : public QObject {
-public:
+  public:
     bool event(QEvent* event) override {
         if (event->type() == QEvent::User) throw std::runtime_error("ファイルが壊れています");
         return QObject::event(event);
@@ -22,7 +22,7 @@ public:
 class ErrorHandlerTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void anErrorInAHandlerIsShownAndTheProgramGoesOn() {
         std::vector<std::pair<ui::BoxKind, QString>> boxes;
         ui::SetBoxAnswerer([&](ui::BoxKind kind, const QString& text) {
