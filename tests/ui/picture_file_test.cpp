@@ -27,6 +27,14 @@ QByteArray WithSize(QByteArray bmp, qint32 width, qint32 height) {
     return bmp;
 }
 
+QString WritePatternFile(const QTemporaryDir& folder, const QByteArray& bytes) {
+    const QString path = folder.filePath(QStringLiteral("ZorPatn.bmp"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the test's pattern file");
+    return path;
+}
+
 }  // namespace
 
 class PictureFileTest : public QObject {
@@ -70,11 +78,7 @@ void PictureFileTest::badFilesFailWithThePathAndAReason() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("ZorPatn.bmp"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    const QString path = WritePatternFile(folder, bytes);
     try {
         ui::LoadPieceImages(path);
         QFAIL("the file was accepted");
@@ -95,11 +99,7 @@ void PictureFileTest::goodFilesLoad_data() {
 void PictureFileTest::goodFilesLoad() {
     QFETCH(QByteArray, bytes);
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("ZorPatn.bmp"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    const QString path = WritePatternFile(folder, bytes);
     const ui::ImageList images = ui::LoadPieceImages(path);
     QCOMPARE(images.size(), std::size_t{33});
     QCOMPARE(images[12].pixel(20, 20), FrameColour(1, 1));
