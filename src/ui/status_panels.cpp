@@ -17,7 +17,8 @@ StatusPanels::StatusPanels(QWidget* parent) : QWidget(parent) {
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(Qt::AlignCenter);
-        label->setAccessibleName(QStringLiteral("Status panel %1").arg(i + 1));
+        // The text itself is what a screen reader reads; the description says which panel it is.
+        label->setAccessibleDescription(QStringLiteral("Status panel %1").arg(i + 1));
         panels_[i] = label;
     }
     resize(340, kHeight);
