@@ -1,6 +1,8 @@
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QTest>
 
@@ -45,6 +47,12 @@ void WindowTest::startsIdleWithTheTitleAndMode() {
     QCOMPARE(h.form->Client().size(), QSize(340, 360));
     QCOMPARE(status.geometry(), QRect(0, 341, 340, 19));
     QCOMPARE(h.form->Timer().interval(), 100);
+    // Screen readers get the panels' texts.
+    const QLabel* title = status.findChild<QLabel*>(QStringLiteral("StatusPanel0"));
+    QAccessibleInterface* accessible =
+        QAccessible::queryAccessibleInterface(const_cast<QLabel*>(title));
+    QVERIFY(accessible != nullptr);
+    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("VELTOR Ver2.0"));
 }
 
 void WindowTest::cutsTheImageListInSetThenFrameOrder() {
