@@ -19,6 +19,7 @@ void PrepareBox(QMessageBox& box, const QString& caption, QMessageBox::Icon icon
                 const QString& text) {
     box.setWindowTitle(caption);
     box.setIcon(icon);
+    box.setTextFormat(Qt::PlainText);  // texts are shown as they stand, spaces included
     box.setText(text);
     box.setFont(ProgramFont());
 }
