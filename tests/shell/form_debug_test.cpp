@@ -6,6 +6,10 @@
 
 #include "program_font.h"
 
+// Declared before the first QFETCH of it: a declaration after its first use does not compile in
+// release builds.
+Q_DECLARE_METATYPE(std::vector<std::string>)
+
 namespace {
 
 QPlainTextEdit* MemoOf(TFormDebug& form) {
@@ -139,8 +143,6 @@ class FormDebugTest : public QObject {
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
 };
-
-Q_DECLARE_METATYPE(std::vector<std::string>)
 
 QTEST_MAIN(FormDebugTest)
 #include "form_debug_test.moc"
