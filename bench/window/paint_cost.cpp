@@ -1,0 +1,31 @@
+#include "paint_cost.h"
+
+#include <vector>
+
+#include "board_picture.h"
+#include "client_area.h"
+#include "clocks.h"
+#include "first_paint.h"
+#include "form_vel.h"
+#include "stats.h"
+
+namespace zorvel::bench {
+
+double BoardPaintMicroseconds() {
+    constexpr int kBatches = 7;
+    constexpr int kPaintsPerBatch = 500;
+    ui::TFormVel form;
+    form.FormCreate();
+    ShowAndWaitForFirstPaint(form);
+    const QRect board(ui::ClientArea::kBoardLeft, ui::ClientArea::kBoardTop, ui::kBoardPixels,
+                      ui::kBoardPixels);
+    std::vector<double> perPaint;
+    for (int batch = 0; batch < kBatches; ++batch) {
+        const Stopwatch watch;
+        for (int paint = 0; paint < kPaintsPerBatch; ++paint) form.Client().repaint(board);
+        perPaint.push_back(static_cast<double>(watch.Elapsed().wallNs) / 1e3 / kPaintsPerBatch);
+    }
+    return Median(perPaint);
+}
+
+}  // namespace zorvel::bench
