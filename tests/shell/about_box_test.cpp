@@ -41,6 +41,10 @@ void Perform(TAboutBox& box, Action action) {
 
 }  // namespace
 
+// Declared before the first QFETCH of it: a declaration after its first use does not compile in
+// release builds.
+Q_DECLARE_METATYPE(Action)
+
 class AboutBoxTest : public QObject {
     Q_OBJECT
 
@@ -193,8 +197,6 @@ class AboutBoxTest : public QObject {
         QCOMPARE(!stayedOpen, closes);
     }
 };
-
-Q_DECLARE_METATYPE(Action)
 
 QTEST_MAIN(AboutBoxTest)
 #include "about_box_test.moc"
