@@ -54,8 +54,8 @@ SessionFigures PlaySession(std::unique_ptr<ui::Pacer> pacer, bool highSpeed, int
         while (game.GameState == 1 && game.Turn == kSide1)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
-    figures.waitCpuShares = pauses.CpuShares(1000);
-    figures.frameErrorsMs = pauses.FrameErrorsMs(frameMs);
+    figures.waitCpuShares = CpuShares(pauses.Records(), 1000);
+    figures.frameErrorsMs = FrameErrorsMs(pauses.Records(), frameMs);
     figures.sleepOvershootsMs = machine.Stop();
     return figures;
 }

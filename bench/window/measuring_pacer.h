@@ -24,17 +24,18 @@ class MeasuringPacer final : public ui::Pacer {
 
     // The next pause starts a new run: the time before it is no frame interval.
     void BreakRun() { ++run_; }
-
-    // From each pause of `ms` to the next one of the same run, less `ms`: how far the frames of
-    // an animation are off their interval.
-    std::vector<double> FrameErrorsMs(unsigned ms) const;
-    // The CPU share of every pause of `ms`.
-    std::vector<double> CpuShares(unsigned ms) const;
+    const std::vector<PauseRecord>& Records() const { return records_; }
 
   private:
     std::unique_ptr<ui::Pacer> inner_;
     std::vector<PauseRecord> records_;
     int run_ = 0;
 };
+
+// From each pause of `ms` to the next one of the same run, less `ms`: how far the frames of an
+// animation are off their interval.
+std::vector<double> FrameErrorsMs(const std::vector<PauseRecord>& records, unsigned ms);
+// The CPU share of every pause of `ms`.
+std::vector<double> CpuShares(const std::vector<PauseRecord>& records, unsigned ms);
 
 }  // namespace zorvel::bench
