@@ -1,4 +1,4 @@
-// The program's icons: the files beside the build and the two compiled into zorvel_icons.
+// The program's icons: the files beside the build and their copies compiled into zorvel_icons.
 #include <QImage>
 #include <QPixmap>
 #include <QSet>
@@ -77,8 +77,10 @@ class IconFilesTest : public QObject {
 
     void compiledIcon_data() {
         QTest::addColumn<QString>("name");
-        QTest::newRow("red") << "zorvel-32.png";
         QTest::newRow("green") << "zorvel-green-32.png";
+        for (int size : {16, 32, 48, 64, 128, 256}) {
+            QTest::addRow("red %d", size) << QString("zorvel-%1.png").arg(size);
+        }
     }
 
     void compiledIcon() {
