@@ -9,6 +9,7 @@ ZORVEL_BUILD_PACKAGES=(
 )
 ZORVEL_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
+    desktop-file-utils appstream dpkg-dev file
 )
 
 # Installs what is missing of the given packages: itself when run as root, otherwise it prints

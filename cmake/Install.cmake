@@ -1,0 +1,58 @@
+# Installation, in a layout that follows the filesystem conventions (paths under the prefix):
+#
+#   bin/zorvel                       the command: starts the program in share/zorvel
+#   lib/zorvel/zorvel, zorvel.chm    the program, with its help file beside it
+#   share/zorvel/                    ZorPatn.bmp, ZorTurn0.wav, ZorTurn1.wav, loaded by bare name
+#   share/applications/<id>.desktop  the menu entry, which runs the command in share/zorvel
+#   share/icons/hicolor/<n>x<n>/apps/zorvel.png
+#   share/metainfo/<id>.metainfo.xml
+#
+# The program is private to the package (only the command starts it), so it goes to lib/zorvel, the
+# folder Debian gives a package's internal programs, rather than to the multiarch library folder:
+# nothing in it is a library, and the layout stays the same whatever prefix the build was
+# configured with. The Debian package is made by cpack from the same rules (cmake/Package.cmake).
+include(GNUInstallDirs)
+
+set(ZORVEL_APP_ID org.example.zorvel)
+# No site hosts the game yet: the address lies in a domain reserved for examples, so a software
+# centre shows nothing rather than someone else's page. Whoever publishes the game sets the real
+# one, where docs/screenshot.png is served as screenshot.png.
+set(ZORVEL_HOMEPAGE_URL "https://zorvel.example.org" CACHE STRING
+    "Web site of the game, named by the package and the AppStream metainfo")
+set(ZORVEL_INSTALL_PROGRAM_DIR lib/zorvel CACHE STRING
+    "Folder of the program and its help file, relative to the prefix")
+set(ZORVEL_INSTALL_DATA_DIR ${CMAKE_INSTALL_DATADIR}/zorvel)
+
+# Qt's project set-up gives installed programs a run path for libraries of their own; the game has
+# none, and its Qt comes from the system.
+set_target_properties(zorvel PROPERTIES INSTALL_RPATH "")
+install(TARGETS zorvel RUNTIME DESTINATION ${ZORVEL_INSTALL_PROGRAM_DIR})
+if(TARGET zorvel_help_file)
+    install(FILES ${ZORVEL_HELP_FILE} DESTINATION ${ZORVEL_INSTALL_PROGRAM_DIR})
+endif()
+
+get_target_property(game_files zorvel_artwork ZORVEL_GAME_FILES)
+install(FILES ${game_files} DESTINATION ${ZORVEL_INSTALL_DATA_DIR})
+
+get_target_property(icon_dir zorvel_artwork ZORVEL_ICON_DIR)
+get_target_property(icon_sizes zorvel_artwork ZORVEL_ICON_SIZES)
+foreach(size IN LISTS icon_sizes)
+    install(FILES ${icon_dir}/zorvel-${size}.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+        RENAME zorvel.png
+    )
+endforeach()
+
+set(packaging_dir ${CMAKE_SOURCE_DIR}/packaging)
+set(metainfo ${CMAKE_BINARY_DIR}/packaging/${ZORVEL_APP_ID}.metainfo.xml)
+configure_file(${packaging_dir}/zorvel.metainfo.xml.in ${metainfo} @ONLY)
+install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The command and the menu entry name the program and the data folder by their absolute paths,
+# which are known only when installing.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/install_entry_points.cmake.in
+    ${CMAKE_BINARY_DIR}/packaging/install_entry_points.cmake @ONLY
+)
+install(SCRIPT ${CMAKE_BINARY_DIR}/packaging/install_entry_points.cmake)
+
+include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)
