@@ -18,8 +18,10 @@ void GameFlow::Pause(unsigned ms) {
     if (generation != generation_) throw MoveAbandoned{};
 }
 
+// Start Game only between games and Clear Game only during one, as the menu offers them: a menu
+// that opened before the state changed may still show the other one.
 void GameFlow::StartGameClick() {
-    if (!view_.Ask(kStartQuestion)) return;
+    if (game_.GameState != 0 || !view_.Ask(kStartQuestion)) return;
     AbandonRunningMoves();
     try {
         view_.ClearBoard();
@@ -37,7 +39,7 @@ void GameFlow::StartGameClick() {
 }
 
 void GameFlow::ClearGameClick() {
-    if (!view_.Ask(kClearQuestion)) return;
+    if (game_.GameState != 1 || !view_.Ask(kClearQuestion)) return;
     AbandonRunningMoves();
     view_.ClearBoard();
     game_.GameState = 0;

@@ -54,6 +54,28 @@ TEST(ClearGame, EmptiesTheBoardOnlyOnYes) {
     EXPECT_EQ(h.view.status.mover, "");
 }
 
+// A menu that opened before the game's state changed still offers what the state now forbids;
+// choosing it changes nothing. Started again in the middle of a game, the opening would run with
+// the game still on, and the computer's turn could start on the half-built board.
+TEST(Menus, StartGameDuringAGameIsIgnored) {
+    FlowHarness h;
+    h.options.onePlayer = true;
+    h.Load(kOpening, kSide1);
+    h.flow.StartGameClick();
+    EXPECT_TRUE(h.view.boxes.empty());
+    EXPECT_EQ(h.Board(), ToAscii(kOpening));
+    EXPECT_EQ(h.game.GameState, 1);
+}
+
+TEST(Menus, ClearGameAfterTheGameEndedKeepsTheFinalPosition) {
+    FlowHarness h;
+    h.Load(kOpening, kSide0);
+    h.game.GameState = 0;
+    h.flow.ClearGameClick();
+    EXPECT_TRUE(h.view.boxes.empty());
+    EXPECT_EQ(h.Board(), ToAscii(kOpening));
+}
+
 struct PixelCase {
     double pixel;
     int cell;  // 0: not a cell
