@@ -2,13 +2,26 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
 
-namespace zorvel::ui {
+#include "wave_header.h"
 
-EffectSoundOutput::EffectSoundOutput() = default;
+namespace zorvel::ui {
+namespace {
+
+bool IsPlayableFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.size() <= EffectSoundOutput::kMaxFileBytes &&
+           IsCompleteWave(file.readAll());
+}
+
+}  // namespace
+
+EffectSoundOutput::EffectSoundOutput(std::function<void()> beep)
+    : beep_(beep ? std::move(beep) : [] { QApplication::beep(); }) {}
 
 EffectSoundOutput::~EffectSoundOutput() {
     qDeleteAll(effects_);
@@ -17,8 +30,17 @@ EffectSoundOutput::~EffectSoundOutput() {
 QSoundEffect* EffectSoundOutput::EffectFor(const QString& path) {
     auto found = effects_.constFind(path);
     if (found != effects_.constEnd()) return *found;
-    auto* effect = new QSoundEffect;
-    effect->setSource(QUrl::fromLocalFile(path));
+    QSoundEffect* effect = nullptr;
+    if (IsPlayableFile(path)) {
+        effect = new QSoundEffect;
+        // The decoder reports a file it cannot read only after the first play has started.
+        QObject::connect(effect, &QSoundEffect::statusChanged, effect, [this, effect] {
+            if (effect->status() != QSoundEffect::Error || playing_ != effect) return;
+            playing_ = nullptr;
+            beep_();
+        });
+        effect->setSource(QUrl::fromLocalFile(path));
+    }
     effects_.insert(path, effect);
     return effect;
 }
@@ -27,13 +49,9 @@ void EffectSoundOutput::Play(const QString& fileName) {
     const QString path = QDir::current().absoluteFilePath(fileName);
     if (playing_ != nullptr) playing_->stop();
     playing_ = nullptr;
-    if (!QFileInfo(path).isFile()) {
-        QApplication::beep();
-        return;
-    }
-    QSoundEffect* effect = EffectFor(path);
-    if (effect->status() == QSoundEffect::Error) {
-        QApplication::beep();
+    QSoundEffect* effect = QFileInfo(path).isFile() ? EffectFor(path) : nullptr;
+    if (effect == nullptr || effect->status() == QSoundEffect::Error) {
+        beep_();
         return;
     }
     // Never wait on the effect: without an audio device it claims to play forever.

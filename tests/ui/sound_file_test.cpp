@@ -1,0 +1,136 @@
+// Wave files that cannot be played give the default sound, at once or as soon as the decoder
+// gives up; none of them blocks the game. No audio device is needed.
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include "sound_output.h"
+#include "wave_header.h"
+
+using namespace zorvel::ui;
+
+namespace {
+
+QByteArray Chunk(const char* id, const QByteArray& body) {
+    QByteArray chunk(id, 4);
+    chunk.resize(8);
+    qToLittleEndian<quint32>(body.size(), chunk.data() + 4);
+    return chunk + body + (body.size() % 2 ? QByteArray(1, '\0') : QByteArray());
+}
+
+// A RIFF file of the given chunks.
+QByteArray Riff(const QByteArray& chunks) {
+    QByteArray header("RIFF\0\0\0\0WAVE", 12);
+    qToLittleEndian<quint32>(4 + chunks.size(), header.data() + 4);
+    return header + chunks;
+}
+
+// 16-bit mono at 22050 Hz, or another coding.
+QByteArray Format(quint16 coding = 1) {
+    QByteArray format(16, '\0');
+    qToLittleEndian<quint16>(coding, format.data());
+    qToLittleEndian<quint16>(1, format.data() + 2);
+    qToLittleEndian<quint32>(22050, format.data() + 4);
+    qToLittleEndian<quint32>(44100, format.data() + 8);
+    qToLittleEndian<quint16>(2, format.data() + 12);
+    qToLittleEndian<quint16>(16, format.data() + 14);
+    return format;
+}
+
+const QByteArray kGood = Riff(Chunk("fmt ", Format()) + Chunk("data", QByteArray(400, '\x10')));
+
+}  // namespace
+
+class SoundFileTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void incompleteFilesAreRefused_data();
+    void incompleteFilesAreRefused();
+    void unplayableFilesGiveTheDefaultSound_data();
+    void unplayableFilesGiveTheDefaultSound();
+    void undecodableFileGivesTheDefaultSoundOnceTheDecoderGivesUp();
+};
+
+void SoundFileTest::incompleteFilesAreRefused_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("complete");
+    QTest::newRow("good") << kGood << true;
+    QTest::newRow("other chunks first")
+        << Riff(Chunk("LIST", "INFO") + Chunk("fmt ", Format()) + Chunk("data", "\1\2\3")) << true;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("RIFF header only") << kGood.left(12) << false;
+    QTest::newRow("not RIFF") << QByteArray(100, 'x') << false;
+    QTest::newRow("not WAVE") << QByteArray("RIFF\4\0\0\0AVI ", 12) << false;
+    QTest::newRow("data cut short") << kGood.left(kGood.size() - 1) << false;
+    QTest::newRow("headers without data") << kGood.left(44) << false;
+    QTest::newRow("no format") << Riff(Chunk("data", "\1\2")) << false;
+    QTest::newRow("short format") << Riff(Chunk("fmt ", "\1\0") + Chunk("data", "\1\2")) << false;
+    QTest::newRow("empty data") << Riff(Chunk("fmt ", Format()) + Chunk("data", "")) << false;
+    QByteArray huge = kGood;
+    qToLittleEndian<quint32>(0xffffffffu, huge.data() + 40);
+    QTest::newRow("data size beyond the file") << huge << false;
+    QByteArray endless = Riff(Chunk("fmt ", Format()) + Chunk("junk", ""));
+    qToLittleEndian<quint32>(0xfffffff0u, endless.data() + 40);
+    QTest::newRow("chunk size beyond the file") << endless << false;
+}
+
+void SoundFileTest::incompleteFilesAreRefused() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, complete);
+    QCOMPARE(IsCompleteWave(bytes), complete);
+}
+
+void SoundFileTest::unplayableFilesGiveTheDefaultSound_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<int>("beeps");
+    QTest::newRow("missing") << QByteArray() << false << 1;
+    QTest::newRow("empty") << QByteArray() << true << 1;
+    QTest::newRow("random bytes") << QByteArray(5000, '\x9c') << true << 1;
+    QTest::newRow("cut short") << kGood.left(100) << true << 1;
+    QTest::newRow("larger than any sound")
+        << Riff(Chunk("fmt ", Format()) +
+                Chunk("data", QByteArray(EffectSoundOutput::kMaxFileBytes, '\0')))
+        << true << 1;
+    QTest::newRow("good") << kGood << true << 0;
+}
+
+void SoundFileTest::unplayableFilesGiveTheDefaultSound() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, exists);
+    QFETCH(int, beeps);
+    QTemporaryDir folder;
+    QDir::setCurrent(folder.path());
+    if (exists) {
+        QFile file(QStringLiteral("ZorTurn0.wav"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    int beeped = 0;
+    EffectSoundOutput sound([&] { ++beeped; });
+    sound.Play(QStringLiteral("ZorTurn0.wav"));
+    QCOMPARE(beeped, beeps);
+    sound.Play(QStringLiteral("ZorTurn0.wav"));
+    QCOMPARE(beeped, 2 * beeps);
+}
+
+// The header is sound but the coding is one the decoder does not know.
+void SoundFileTest::undecodableFileGivesTheDefaultSoundOnceTheDecoderGivesUp() {
+    QTemporaryDir folder;
+    QDir::setCurrent(folder.path());
+    QFile file(QStringLiteral("ZorTurn1.wav"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(Riff(Chunk("fmt ", Format(0x55)) + Chunk("data", QByteArray(400, '\x33'))));
+    file.close();
+    int beeped = 0;
+    EffectSoundOutput sound([&] { ++beeped; });
+    sound.Play(QStringLiteral("ZorTurn1.wav"));
+    QTRY_COMPARE(beeped, 1);
+    sound.Play(QStringLiteral("ZorTurn1.wav"));
+    QCOMPARE(beeped, 2);
+}
+
+QTEST_MAIN(SoundFileTest)
+#include "sound_file_test.moc"
