@@ -28,6 +28,14 @@ void CheckOnly(std::initializer_list<QAction*> items, QAction* chosen) {
     chosen->setChecked(true);
 }
 
+// The program's other windows go with the main window: the debug and help windows, and an about
+// box still open, whose modal loop then ends as it would by its close box.
+void CloseOtherWindows(const QWidget* mainWindow) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != mainWindow && window->isVisible()) window->close();
+    }
+}
+
 }  // namespace
 
 TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<SoundOutput> sound)
@@ -182,6 +190,7 @@ void TFormVel::closeEvent(QCloseEvent* event) {
     flow_.AbandonRunningMoves();
     timer_->stop();
     event->accept();
+    CloseOtherWindows(this);
     emit Closed();
 }
 
