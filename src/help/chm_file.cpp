@@ -3,6 +3,8 @@
 #include <QFile>
 #include <utility>
 
+#include "chm_limits.h"
+
 namespace zorvel::help {
 namespace {
 
@@ -17,7 +19,23 @@ int CollectObject(ChmHandle*, ChmUnitInfo* unit, void* context) {
 }  // namespace
 
 ChmFile::ChmFile(std::shared_ptr<const ChmApi> api, const QString& fileName)
-    : api_(std::move(api)), handle_(api_->open(QFile::encodeName(fileName).constData())) {}
+    : api_(std::move(api)) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly) || !ChmDirectoryIsSane(file)) return;
+    handle_ = api_->open(QFile::encodeName(fileName).constData());
+    if (handle_ && !CompressionIsSane()) {
+        api_->close(handle_);
+        handle_ = nullptr;
+    }
+}
+
+// A file without a compressed section has no reset table; one with it must have a sane one.
+bool ChmFile::CompressionIsSane() const {
+    ChmUnitInfo unit{};
+    if (api_->resolve(handle_, kChmResetTablePath, &unit) != kChmResolveSuccess) return true;
+    const std::optional<QByteArray> table = read(QString::fromLatin1(kChmResetTablePath));
+    return table && ChmResetTableIsSane(*table);
+}
 
 ChmFile::~ChmFile() {
     if (handle_) {

@@ -19,6 +19,7 @@ class ChmFile {
     // Enumeration stops after this many objects.
     static constexpr int kMaxObjectCount = 100000;
 
+    // Files whose sizes would make the library allocate without bound are not opened.
     ChmFile(std::shared_ptr<const ChmApi> api, const QString& fileName);
     ~ChmFile();
     ChmFile(const ChmFile&) = delete;
@@ -33,6 +34,8 @@ class ChmFile {
     QStringList objectPaths() const;
 
   private:
+    bool CompressionIsSane() const;
+
     std::shared_ptr<const ChmApi> api_;
     ChmHandle* handle_ = nullptr;
 };

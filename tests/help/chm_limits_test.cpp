@@ -1,0 +1,112 @@
+// Help files that would make the CHM reader library allocate gigabytes or walk its directory in a
+// circle for ever are refused before the library reads them.
+#include "chm_limits.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include "chm_file.h"
+#include "chm_help.h"
+
+using namespace zorvel::help;
+
+namespace {
+
+const QString kHelpFile = QStringLiteral(ZORVEL_HELP_FILE);
+constexpr qsizetype kDirectoryOffsetAt = 0x48;
+constexpr qsizetype kContentOffsetAt = 0x58;
+constexpr qsizetype kDirectoryHeaderSize = 0x54;
+constexpr qsizetype kChunkSizeInDirectory = 0x10;
+constexpr qsizetype kIndexRootInDirectory = 0x1C;
+constexpr qsizetype kNextInListChunk = 0x10;
+constexpr qsizetype kBlockSizeInResetTable = 0x20;
+
+QByteArray HelpFileBytes() {
+    QFile file(kHelpFile);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Where the compressed section's reset table lies in the help file.
+qsizetype ResetTableOffset(const QByteArray& bytes) {
+    const ChmApi& api = *HelpReader();
+    ChmHandle* handle = api.open(QFile::encodeName(kHelpFile).constData());
+    ChmUnitInfo unit{};
+    const bool found = handle && api.resolve(handle, kChmResetTablePath, &unit) == 0;
+    if (handle) api.close(handle);
+    return found ? qFromLittleEndian<qint64>(bytes.constData() + kContentOffsetAt) + unit.start
+                 : -1;
+}
+
+template <typename T>
+QByteArray With(QByteArray bytes, qsizetype offset, T value) {
+    qToLittleEndian<T>(value, bytes.data() + offset);
+    return bytes;
+}
+
+// The first directory chunk made an index chunk whose one entry leads back to itself.
+QByteArray WithIndexInACircle(QByteArray bytes, qsizetype directory, quint32 chunkSize) {
+    bytes = With<qint32>(bytes, directory + kIndexRootInDirectory, 0);
+    const qsizetype chunk = directory + kDirectoryHeaderSize;
+    const QByteArray entry("\x01/\x00", 3);
+    bytes.replace(chunk, 8 + entry.size(), QByteArray("PMGI\0\0\0\0", 8) + entry);
+    return With<quint32>(bytes, chunk + 4, chunkSize - 8 - entry.size());
+}
+
+}  // namespace
+
+class ChmLimitsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        LoadHelpLibrary();
+        QVERIFY(HelpAvailable());
+    }
+    void dangerousFilesAreRefused_data();
+    void dangerousFilesAreRefused();
+};
+
+void ChmLimitsTest::dangerousFilesAreRefused_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("opens");
+    const QByteArray real = HelpFileBytes();
+    const qsizetype directory = qFromLittleEndian<qint64>(real.constData() + kDirectoryOffsetAt);
+    const qsizetype chunkSize = directory + kChunkSizeInDirectory;
+    const qsizetype blockSize = ResetTableOffset(real) + kBlockSizeInResetTable;
+    QVERIFY(blockSize > kBlockSizeInResetTable);
+
+    QTest::newRow("as compiled") << real << true;
+    QTest::newRow("directory chunks of 4 GiB")
+        << With<quint32>(real, chunkSize, 0xf0000000u) << false;
+    QTest::newRow("directory chunks of 0 bytes") << With<quint32>(real, chunkSize, 0) << false;
+    QTest::newRow("directory beyond the end")
+        << With<quint64>(real, kDirectoryOffsetAt, real.size()) << false;
+    QTest::newRow("entry list in a circle")
+        << With<qint32>(real, directory + kDirectoryHeaderSize + kNextInListChunk, 0) << false;
+    QTest::newRow("index in a circle")
+        << WithIndexInACircle(real, directory,
+                              qFromLittleEndian<quint32>(real.constData() + chunkSize))
+        << false;
+    QTest::newRow("compressed blocks of 4 GiB")
+        << With<quint64>(real, blockSize, 0xf0000000u) << false;
+    QTest::newRow("compressed blocks of 0 bytes") << With<quint64>(real, blockSize, 0) << false;
+}
+
+void ChmLimitsTest::dangerousFilesAreRefused() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, opens);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("zorvel.chm"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    const ChmFile help(HelpReader(), path);
+    QCOMPARE(help.isOpen(), opens);
+    QCOMPARE(help.read(QStringLiteral("/index.html")).has_value(), opens);
+}
+
+QTEST_MAIN(ChmLimitsTest)
+#include "chm_limits_test.moc"
