@@ -14,9 +14,10 @@ constexpr int kInfoHeaderSize = 40;
 constexpr std::uint32_t kUncompressed = 0;
 constexpr std::uint32_t kBitFields = 3;
 
+// Reads through a view of exactly the bytes read, which the caller has checked are there.
 template <typename T>
-T Read(const QByteArray& bytes, int offset) {
-    return qFromLittleEndian<T>(bytes.constData() + offset);
+T Read(QByteArrayView bytes, int offset) {
+    return qFromLittleEndian<T>(bytes.sliced(offset, sizeof(T)).data());
 }
 
 }  // namespace
@@ -56,7 +57,7 @@ QString CheckBmpHeader(const QByteArray& bytes, int minWidth, int minHeight) {
     if (!knownDepth || (compression != kUncompressed && compression != kBitFields))
         return QStringLiteral("The BMP picture is compressed or of an unknown kind");
     const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
-    if (pixelOffset < kFileHeaderSize + headerSize ||
+    if (pixelOffset < kFileHeaderSize + static_cast<qint64>(headerSize) ||
         static_cast<qint64>(pixelOffset) + rowBytes * height > bytes.size())
         return QStringLiteral("The BMP picture is truncated");
     return {};

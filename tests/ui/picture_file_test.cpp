@@ -70,6 +70,9 @@ void PictureFileTest::badFilesFailWithThePathAndAReason_data() {
                                << "The picture is 440 x 80 pixels, smaller than 440 x 120";
     QTest::newRow("enormous") << WithSize(good, 1 << 30, 1 << 30)
                               << "The picture is too large (1073741824 x 1073741824 pixels)";
+    QByteArray endlessHeader = good;
+    qToLittleEndian<quint32>(0xfffffff8u, endlessHeader.data() + 14);
+    QTest::newRow("header larger than the file") << endlessHeader << "The BMP picture is truncated";
     QTest::newRow("negative width")
         << WithSize(good, -440, 120) << "The picture is -440 x 120 pixels, smaller than 440 x 120";
 }
