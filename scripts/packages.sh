@@ -11,6 +11,10 @@ ZORVEL_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     desktop-file-utils appstream dpkg-dev file
 )
+# libFuzzer comes with clang's runtime libraries.
+ZORVEL_FUZZ_PACKAGES=(
+    clang libclang-rt-14-dev
+)
 
 # Installs what is missing of the given packages: itself when run as root, otherwise it prints
 # the one command to run and stops.
