@@ -1,5 +1,5 @@
-// Help files that would make the CHM reader library allocate gigabytes or walk its directory in a
-// circle for ever are refused before the library reads them.
+// Help files that would make the CHM reader library allocate gigabytes, walk its directory in a
+// circle for ever or divide by zero are refused before the library reads them.
 #include "chm_limits.h"
 
 #include <QFile>
@@ -22,18 +22,21 @@ constexpr qsizetype kChunkSizeInDirectory = 0x10;
 constexpr qsizetype kIndexRootInDirectory = 0x1C;
 constexpr qsizetype kNextInListChunk = 0x10;
 constexpr qsizetype kBlockSizeInResetTable = 0x20;
+constexpr qsizetype kSignatureInControlData = 0x04;
+constexpr qsizetype kWindowSizeInControlData = 0x10;
+const char* const kControlDataPath = "::DataSpace/Storage/MSCompressed/ControlData";
 
 QByteArray HelpFileBytes() {
     QFile file(kHelpFile);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Where the compressed section's reset table lies in the help file.
-qsizetype ResetTableOffset(const QByteArray& bytes) {
+// Where an object stored uncompressed lies in the help file.
+qsizetype ObjectOffset(const QByteArray& bytes, const char* path) {
     const ChmApi& api = *HelpReader();
     ChmHandle* handle = api.open(QFile::encodeName(kHelpFile).constData());
     ChmUnitInfo unit{};
-    const bool found = handle && api.resolve(handle, kChmResetTablePath, &unit) == 0;
+    const bool found = handle && api.resolve(handle, path, &unit) == 0;
     if (handle) api.close(handle);
     return found ? qFromLittleEndian<qint64>(bytes.constData() + kContentOffsetAt) + unit.start
                  : -1;
@@ -74,8 +77,9 @@ void ChmLimitsTest::dangerousFilesAreRefused_data() {
     const QByteArray real = HelpFileBytes();
     const qsizetype directory = qFromLittleEndian<qint64>(real.constData() + kDirectoryOffsetAt);
     const qsizetype chunkSize = directory + kChunkSizeInDirectory;
-    const qsizetype blockSize = ResetTableOffset(real) + kBlockSizeInResetTable;
-    QVERIFY(blockSize > kBlockSizeInResetTable);
+    const qsizetype blockSize = ObjectOffset(real, kChmResetTablePath) + kBlockSizeInResetTable;
+    const qsizetype control = ObjectOffset(real, kControlDataPath);
+    QVERIFY(blockSize > kBlockSizeInResetTable && control > 0);
 
     QTest::newRow("as compiled") << real << true;
     QTest::newRow("directory chunks of 4 GiB")
@@ -92,6 +96,10 @@ void ChmLimitsTest::dangerousFilesAreRefused_data() {
     QTest::newRow("compressed blocks of 4 GiB")
         << With<quint64>(real, blockSize, 0xf0000000u) << false;
     QTest::newRow("compressed blocks of 0 bytes") << With<quint64>(real, blockSize, 0) << false;
+    QTest::newRow("compression window of 0 bytes")
+        << With<quint32>(real, control + kWindowSizeInControlData, 0) << false;
+    QTest::newRow("compression control data unsigned")
+        << With<quint32>(real, control + kSignatureInControlData, 0) << false;
 }
 
 void ChmLimitsTest::dangerousFilesAreRefused() {
