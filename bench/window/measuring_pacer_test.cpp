@@ -27,6 +27,11 @@ struct FrameCase {
     std::vector<double> errors;
 };
 
+// Cases print as their names in test listings.
+void PrintTo(const FrameCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class FrameErrors : public ::testing::TestWithParam<FrameCase> {};
 
 TEST_P(FrameErrors, CountOnlyConsecutiveFramesOfOneRun) {

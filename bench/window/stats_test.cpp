@@ -18,6 +18,11 @@ struct PercentileCase {
     double expected;
 };
 
+// Cases print as their names in test listings.
+void PrintTo(const PercentileCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class NearestRank : public ::testing::TestWithParam<PercentileCase> {};
 
 TEST_P(NearestRank, PicksAValueOfTheSample) {

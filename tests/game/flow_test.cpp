@@ -81,6 +81,10 @@ struct PixelCase {
     int cell;  // 0: not a cell
 };
 
+void PrintTo(const PixelCase& c, std::ostream* os) {
+    *os << c.pixel << " px";
+}
+
 class ClickMapping : public ::testing::TestWithParam<PixelCase> {};
 
 TEST_P(ClickMapping, TruncatesTowardZero) {
@@ -180,6 +184,11 @@ struct EndCase {
     bool onePlayer;
     std::string score;
 };
+
+// Cases print as their names in test listings.
+void PrintTo(const EndCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class GameEnd : public ::testing::TestWithParam<EndCase> {};
 

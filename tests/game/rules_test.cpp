@@ -20,6 +20,11 @@ struct MoveCase {
     Rows after;  // the board once the move is played
 };
 
+// Cases print as their names in test listings.
+void PrintTo(const MoveCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class TryMoveCounts : public ::testing::TestWithParam<MoveCase> {};
 
 TEST_P(TryMoveCounts, MeasureAndPlayAgree) {
