@@ -36,7 +36,7 @@ SessionFigures PlaySession(std::unique_ptr<ui::Pacer> pacer, bool highSpeed, int
     form.FormCreate();
     form.Menu().Speed->setChecked(highSpeed);
     ShowAndWaitForFirstPaint(form);
-    const unsigned frameMs = form.Flow().AnimationPause();
+    const unsigned frameMs = form.FramePause();
     OversleepProbe machine(frameMs);
 
     SessionFigures figures;

@@ -20,7 +20,6 @@ struct GameData {
     std::uint8_t GameState = 0;
     std::uint8_t Busy = 0;
     std::uint8_t Turn = 0;
-    std::uint8_t ImagePattern = 0;  // 0 Normal, 1 Star, 2 Onigiri
     std::array<PlayerRecord, 2> Player;
 };
 

@@ -1,21 +1,40 @@
 #include "game_flow.h"
 
-#include <cmath>
-
 namespace zorvel {
 
 GameFlow::GameFlow(GameData& game, GameView& view, const Options& options, DebugLog& log)
     : game_(game), view_(view), options_(options), log_(log) {}
 
-int CellFromPixel(double pixel) {
-    const double cell = std::trunc((pixel - 10.0) / 40.0) + 1.0;
-    return cell >= 1.0 && cell <= 8.0 ? static_cast<int>(cell) : 0;
+void GameFlow::StartUp() {
+    ClearBoard();
+    game_.GameState = 0;
+    game_.Busy = 0;
+    game_.Turn = 0;
+    UpdateStatus();
+}
+
+void GameFlow::TurnStone(int x, int y, Cell value) {
+    const MoveWatch move(generation_);
+    view_.AnimateStone(x, y, value, move);
+    if (move.Abandoned()) throw MoveAbandoned{};
+    game_.board.Set(x, y, value);
+}
+
+void GameFlow::ClearBoard() {
+    for (int y = Board::kFirst; y <= Board::kLast; ++y)
+        for (int x = Board::kFirst; x <= Board::kLast; ++x) game_.board.Set(x, y, kEmpty);
+    view_.ShowEmptyBoard();
 }
 
 void GameFlow::Pause(unsigned ms) {
-    const std::uint32_t generation = generation_;
-    view_.Pause(ms);
-    if (generation != generation_) throw MoveAbandoned{};
+    const MoveWatch move(generation_);
+    view_.Wait(ms);
+    if (move.Abandoned()) throw MoveAbandoned{};
+}
+
+void GameFlow::UpdateStatus() {
+    view_.ShowStatus(
+        UpdateNamesAndStatus(game_, options_.OnePlayerMode(), options_.ImagePattern()));
 }
 
 // Start Game only between games and Clear Game only during one, as the menu offers them: a menu
@@ -24,38 +43,36 @@ void GameFlow::StartGameClick() {
     if (game_.GameState != 0 || !view_.Ask(kStartQuestion)) return;
     AbandonRunningMoves();
     try {
-        view_.ClearBoard();
-        view_.TurnStone(4, 4, kSide0);
-        view_.TurnStone(5, 4, kSide1);
-        view_.TurnStone(4, 5, kSide1);
-        view_.TurnStone(5, 5, kSide0);
+        ClearBoard();
+        TurnStone(4, 4, kSide0);
+        TurnStone(5, 4, kSide1);
+        TurnStone(4, 5, kSide1);
+        TurnStone(5, 5, kSide0);
     } catch (const MoveAbandoned&) {
         return;  // a newer Start or Clear owns the board now
     }
     game_.GameState = 1;
     game_.Busy = 0;
     game_.Turn = options_.Side0First() ? kSide0 : kSide1;
-    view_.UpdateStatus();
+    UpdateStatus();
 }
 
 void GameFlow::ClearGameClick() {
     if (game_.GameState != 1 || !view_.Ask(kClearQuestion)) return;
     AbandonRunningMoves();
-    view_.ClearBoard();
+    ClearBoard();
     game_.GameState = 0;
     game_.Busy = 0;
-    view_.UpdateStatus();
+    UpdateStatus();
 }
 
-void GameFlow::FormMouseDown(double X, double Y) {
+void GameFlow::HumanMove(int column, int row) {
     if (game_.GameState != 1 || game_.Busy != 0) return;
     game_.Busy = 1;
-    const int column = CellFromPixel(X);
-    const int row = CellFromPixel(Y);
     try {
-        if (column != 0 && row != 0 && TryMove(game_.board, column, row, game_.Turn, &view_) > 0) {
+        if (column != 0 && row != 0 && TryMove(game_.board, column, row, game_.Turn, this) > 0) {
             game_.Turn = static_cast<std::uint8_t>(1 - game_.Turn);
-            view_.UpdateStatus();
+            UpdateStatus();
             if (game_.GameState == 1) CheckGameState();
         }
     } catch (const MoveAbandoned&) {
@@ -72,11 +89,11 @@ void GameFlow::TimerTimer() {
     game_.Busy = 1;
     try {
         computer_.AdjustCornerWeights(game_.board, log_);
-        if (options_.SoundOn()) view_.PlaySound(kComputerSound);
+        view_.PlayComputerSound();
         Pause(1000);
-        computer_.ComputerMove(game_.board, view_, log_);
+        computer_.ComputerMove(game_.board, *this, log_);
         game_.Turn = static_cast<std::uint8_t>(1 - game_.Turn);
-        view_.UpdateStatus();
+        UpdateStatus();
         if (game_.GameState == 1) CheckGameState();
     } catch (const MoveAbandoned&) {
         return;
@@ -106,7 +123,7 @@ void GameFlow::CheckGameState() {
         }
         view_.Inform(ScoreText());
         game_.GameState = 0;
-        view_.UpdateStatus();
+        UpdateStatus();
         return;
     }
     const bool side0Passes = game_.Turn == kSide0 && !side0CanMove;
@@ -114,7 +131,7 @@ void GameFlow::CheckGameState() {
     if (side0Passes || side1Passes) {
         view_.Inform(game_.Player[game_.Turn].Name + kPassSuffix);
         game_.Turn = Opponent(game_.Turn);
-        view_.UpdateStatus();
+        UpdateStatus();
     }
 }
 

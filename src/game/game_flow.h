@@ -14,32 +14,42 @@ inline constexpr const char* kClearQuestion = "現在のゲームをクリアし
 inline constexpr const char* kGameOver = "ゲーム終了です。";
 inline constexpr const char* kPassSuffix = " : 置ける場所がありません。パスします。";
 
-// Thrown out of a pause when a newer command (Start Game, Clear Game, closing the program) has
+// Thrown out of a wait when a newer command (Start Game, Clear Game, closing the program) has
 // taken over the board while an older move or opening was waiting; that older one then stops.
 struct MoveAbandoned {};
 
 // Starts, clears and plays games: the human's clicks, the computer's turn on the timer, passes
-// and the end of the game. It runs on one thread; the view's pauses let commands run inside it.
-class GameFlow {
+// and the end of the game. It alone writes the game's data; the view shows them. It runs on one
+// thread, and the view's waits let commands run inside it.
+class GameFlow : private StoneTurner {
   public:
     GameFlow(GameData& game, GameView& view, const Options& options, DebugLog& log);
 
+    // The game's part of the main window's creation, once the pictures are ready: an empty
+    // board, no game running, and the status shown.
+    void StartUp();
+
     void StartGameClick();
     void ClearGameClick();
-    // A mouse button pressed at (X, Y) of the client area; the board lies at (10, 10).
-    void FormMouseDown(double X, double Y);
+    // A mouse button pressed on cell (column, row), 1-8 each; 0 for either when the click missed
+    // the board, which is then ignored.
+    void HumanMove(int column, int row);
     // The 100 ms tick: the computer's turn, when it is side 1's move in 1P mode.
     void TimerTimer();
+    // Renames the sides from the options and shows the status panels.
+    void UpdateStatus();
 
-    // Makes every move or opening still waiting stop as soon as its pause returns.
+    // Makes every move or opening still waiting stop as soon as its wait returns.
     void AbandonRunningMoves() { ++generation_; }
-    // A pause that ends the caller with MoveAbandoned when a newer command took over meanwhile.
-    void Pause(unsigned ms);
 
     ComputerPlayer& Computer() { return computer_; }
-    unsigned AnimationPause() const { return options_.HighSpeed() ? 50u : 100u; }
 
   private:
+    // Animates a cell, then stores its value: the only writer of a side's value into a cell.
+    void TurnStone(int x, int y, Cell value) override;
+    void ClearBoard();
+    // A wait that ends the caller with MoveAbandoned when a newer command took over meanwhile.
+    void Pause(unsigned ms);
     void CheckGameState();
     std::string ScoreText() const;
 
@@ -50,9 +60,5 @@ class GameFlow {
     ComputerPlayer computer_;
     std::uint32_t generation_ = 0;
 };
-
-// Column or row of a click coordinate, truncated toward zero, so the margin before the board
-// counts as 1; results outside 1-8 are not cells.
-int CellFromPixel(double pixel);
 
 }  // namespace zorvel

@@ -2,8 +2,8 @@
 
 namespace zorvel {
 
-StatusTexts UpdateNamesAndStatus(GameData& game, bool onePlayerMode) {
-    const bool onigiri = game.ImagePattern == kOnigiriPattern;
+StatusTexts UpdateNamesAndStatus(GameData& game, bool onePlayerMode, std::uint8_t imagePattern) {
+    const bool onigiri = imagePattern == kOnigiriPattern;
     if (onePlayerMode) {
         game.Player[0].Name = onigiri ? "YOU (ONIGIRI)" : "YOU (GREEN)";
         game.Player[1].Name = onigiri ? "COM (SUSHI)" : "COM (RED)";

@@ -16,6 +16,6 @@ struct StatusTexts {
 };
 
 // Renames both sides from the game mode and image set, and returns the panels' texts.
-StatusTexts UpdateNamesAndStatus(GameData& game, bool onePlayerMode);
+StatusTexts UpdateNamesAndStatus(GameData& game, bool onePlayerMode, std::uint8_t imagePattern);
 
 }  // namespace zorvel

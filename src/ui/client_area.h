@@ -31,4 +31,8 @@ class ClientArea final : public QWidget {
     std::function<void(QPointF)> mouseDown_;
 };
 
+// The column or row (1-8) of a click coordinate, for a board whose edge lies at `boardEdge`:
+// truncated toward zero, so the margin before the board counts as 1; 0 off the board.
+int CellFromPixel(double pixel, int boardEdge);
+
 }  // namespace zorvel::ui

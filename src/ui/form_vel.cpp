@@ -100,12 +100,8 @@ void TFormVel::FormCreate() {
     client_->setFixedSize(kClientWidth, kClientHeight);
     flow_.Computer().InitWeights();
     picture_.Create(LoadPieceImages(kPatternFile));
-    ClearBoard();
-    game_.GameState = 0;
-    game_.Busy = 0;
-    game_.Turn = 0;
-    game_.ImagePattern = 0;
-    UpdateStatus();
+    imagePattern_ = 0;
+    flow_.StartUp();
 }
 
 void TFormVel::showEvent(QShowEvent* event) {
@@ -143,7 +139,7 @@ void TFormVel::MenuClick() {
 
 void TFormVel::GModeClick(QAction* item) {
     CheckOnly({menu_.G1P, menu_.G2P}, item);
-    UpdateStatus();
+    flow_.UpdateStatus();
 }
 
 void TFormVel::FAttackClick(QAction* item) {
@@ -155,7 +151,7 @@ void TFormVel::ImgPtnClick(QAction* item) {
     const std::array<QAction*, 3> sets{menu_.Ptn0, menu_.Ptn1, menu_.Ptn2};
     for (std::uint8_t set = 0; set < sets.size(); ++set) {
         if (sets[set]->isChecked()) {
-            game_.ImagePattern = set;
+            imagePattern_ = set;
             break;
         }
     }
@@ -170,7 +166,8 @@ void TFormVel::VersionClick() {
 }
 
 void TFormVel::FormMouseDown(QPointF position) {
-    flow_.FormMouseDown(position.x(), position.y());
+    flow_.HumanMove(CellFromPixel(position.x(), ClientArea::kBoardLeft),
+                    CellFromPixel(position.y(), ClientArea::kBoardTop));
 }
 
 void TFormVel::TimerTimer() {

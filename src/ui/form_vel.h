@@ -56,12 +56,13 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     void TimerTimer();
 
     const GameData& Game() const { return game_; }
+    // The wait after each frame of a stone: shorter at high speed.
+    unsigned FramePause() const;
     const BoardPicture& Picture() const { return picture_; }
     const MainMenu& Menu() const { return menu_; }
     const StatusPanels& StatusBar() const { return *statusBar_; }
     QTimer& Timer() { return *timer_; }
     QWidget& Client();
-    GameFlow& Flow() { return flow_; }
 
   signals:
     // The user agreed to end the program.
@@ -76,25 +77,26 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     // GameView
     bool Ask(const std::string& question) override;
     void Inform(const std::string& text) override;
-    void ClearBoard() override;
-    void TurnStone(int x, int y, Cell value) override;
-    void UpdateStatus() override;
-    void PlaySound(const char* fileName) override;
-    void Pause(unsigned ms) override;
+    void ShowEmptyBoard() override;
+    void AnimateStone(int x, int y, Cell value, const MoveWatch& move) override;
+    void ShowStatus(const StatusTexts& texts) override;
+    void PlayComputerSound() override;
+    void Wait(unsigned ms) override;
     // Options
     bool OnePlayerMode() const override;
     bool Side0First() const override;
-    bool SoundOn() const override;
-    bool HighSpeed() const override;
+    std::uint8_t ImagePattern() const override { return imagePattern_; }
     // DebugLog: lines go to the debug window once it exists.
     void AppendLine(const std::string& line) override;
 
     void ConnectMenu();
     void PresentBoard();
+    bool SoundOn() const;
 
     std::unique_ptr<Pacer> pacer_;
     std::unique_ptr<SoundOutput> sound_;
     GameData game_;
+    std::uint8_t imagePattern_ = 0;  // 0 Normal, 1 Star, 2 Onigiri
     GameFlow flow_;
     BoardPicture picture_;
     MainMenu menu_;

@@ -1,13 +1,18 @@
-// The main window as the game sees it: boxes, drawing, sound, pacing and the options.
+// The main window as the game sees it: boxes, drawing, sound, waits and the options.
 #include <QAction>
 
 #include "client_area.h"
 #include "form_vel.h"
 #include "message_boxes.h"
-#include "status.h"
 #include "status_panels.h"
 
 namespace zorvel::ui {
+namespace {
+
+const QString kStoneSound = QStringLiteral("ZorTurn0.wav");
+const QString kComputerSound = QStringLiteral("ZorTurn1.wav");
+
+}  // namespace
 
 bool TFormVel::Ask(const std::string& question) {
     return AskQuestion(QString::fromStdString(question));
@@ -22,38 +27,37 @@ void TFormVel::PresentBoard() {
 }
 
 // Always the empty cell of the first image set, whichever set is selected.
-void TFormVel::ClearBoard() {
-    for (int y = Board::kFirst; y <= Board::kLast; ++y) {
-        for (int x = Board::kFirst; x <= Board::kLast; ++x) {
-            picture_.Draw(x, y, 0);
-            game_.board.Set(x, y, kEmpty);
-        }
-    }
+void TFormVel::ShowEmptyBoard() {
+    for (int y = Board::kFirst; y <= Board::kLast; ++y)
+        for (int x = Board::kFirst; x <= Board::kLast; ++x) picture_.Draw(x, y, 0);
     PresentBoard();
 }
 
-void TFormVel::TurnStone(int x, int y, Cell value) {
-    if (SoundOn()) PlaySound(kStoneSound);
+void TFormVel::AnimateStone(int x, int y, Cell value, const MoveWatch& move) {
+    if (SoundOn()) sound_->Play(kStoneSound);
     for (int frame : FrameSeq.at(value)) {
-        picture_.Draw(x, y, frame + game_.ImagePattern * kFramesPerSet);
+        picture_.Draw(x, y, frame + imagePattern_ * kFramesPerSet);
         PresentBoard();
-        flow_.Pause(flow_.AnimationPause());
+        pacer_->Pause(FramePause());
+        if (move.Abandoned()) return;
     }
-    game_.board.Set(x, y, value);
 }
 
-void TFormVel::UpdateStatus() {
-    const StatusTexts texts = UpdateNamesAndStatus(game_, OnePlayerMode());
+void TFormVel::ShowStatus(const StatusTexts& texts) {
     statusBar_->SetTexts(QString::fromStdString(texts.title), QString::fromStdString(texts.mover),
                          QString::fromStdString(texts.mode));
 }
 
-void TFormVel::PlaySound(const char* fileName) {
-    sound_->Play(QString::fromLatin1(fileName));
+void TFormVel::PlayComputerSound() {
+    if (SoundOn()) sound_->Play(kComputerSound);
 }
 
-void TFormVel::Pause(unsigned ms) {
+void TFormVel::Wait(unsigned ms) {
     pacer_->Pause(ms);
+}
+
+unsigned TFormVel::FramePause() const {
+    return menu_.Speed->isChecked() ? 50 : 100;
 }
 
 bool TFormVel::OnePlayerMode() const {
@@ -66,10 +70,6 @@ bool TFormVel::Side0First() const {
 
 bool TFormVel::SoundOn() const {
     return menu_.Sound->isChecked();
-}
-
-bool TFormVel::HighSpeed() const {
-    return menu_.Speed->isChecked();
 }
 
 void TFormVel::AppendLine(const std::string& line) {

@@ -9,7 +9,6 @@
 #include "ascii_board.h"
 #include "game_flow.h"
 #include "recording_turner.h"
-#include "status.h"
 
 namespace zorvel::testing {
 
@@ -22,12 +21,10 @@ struct Box {
 struct FakeOptions : Options {
     bool onePlayer = false;
     bool side0First = true;
-    bool sound = true;
-    bool highSpeed = false;
+    std::uint8_t imagePattern = 0;
     bool OnePlayerMode() const override { return onePlayer; }
     bool Side0First() const override { return side0First; }
-    bool SoundOn() const override { return sound; }
-    bool HighSpeed() const override { return highSpeed; }
+    std::uint8_t ImagePattern() const override { return imagePattern; }
 };
 
 struct FakeLog : DebugLog {
@@ -35,11 +32,11 @@ struct FakeLog : DebugLog {
     std::vector<std::string> lines;
 };
 
+inline constexpr const char* kStoneSound = "ZorTurn0.wav";
+inline constexpr const char* kComputerSound = "ZorTurn1.wav";
+
 class FakeView : public GameView {
   public:
-    FakeView(GameData& game, const FakeOptions& options) : game_(game), options_(options) {}
-    void Attach(GameFlow& flow) { flow_ = &flow; }
-
     bool Ask(const std::string& question) override {
         boxes.push_back({Box::Question, question});
         if (answers.empty()) return true;
@@ -48,26 +45,27 @@ class FakeView : public GameView {
         return answer;
     }
     void Inform(const std::string& text) override { boxes.push_back({Box::Information, text}); }
-    void ClearBoard() override {
-        ++clears;
-        for (int y = 1; y <= 8; ++y)
-            for (int x = 1; x <= 8; ++x) game_.board.Set(x, y, kEmpty);
-    }
-    // Five frames, each followed by a pause, then the value: the window's order of things.
-    void TurnStone(int x, int y, Cell value) override {
+    void ShowEmptyBoard() override { ++clears; }
+    // The sound, then five frames, each followed by a wait: the window's order of things.
+    void AnimateStone(int x, int y, Cell value, const MoveWatch& move) override {
         turned.emplace_back(x, y, value);
-        if (options_.SoundOn()) sounds.emplace_back(kStoneSound);
-        for (int frame = 0; frame < 5; ++frame) flow_->Pause(flow_->AnimationPause());
-        game_.board.Set(x, y, value);
+        if (sound) sounds.emplace_back(kStoneSound);
+        for (int frame = 0; frame < 5; ++frame) {
+            Wait(100);
+            if (move.Abandoned()) return;
+        }
     }
-    void UpdateStatus() override { status = UpdateNamesAndStatus(game_, options_.OnePlayerMode()); }
-    void PlaySound(const char* fileName) override { sounds.emplace_back(fileName); }
-    // Runs the hook with the number of this pause, so tests can act in the middle of a move.
-    void Pause(unsigned ms) override {
+    void ShowStatus(const StatusTexts& texts) override { status = texts; }
+    void PlayComputerSound() override {
+        if (sound) sounds.emplace_back(kComputerSound);
+    }
+    // Runs the hook with the number of this wait, so tests can act in the middle of a move.
+    void Wait(unsigned ms) override {
         pauses.push_back(ms);
         if (onPause) onPause(pauses.size() - 1);
     }
 
+    bool sound = true;
     std::deque<bool> answers;  // for question boxes; Yes once they run out
     std::vector<Box> boxes;
     std::vector<Turned> turned;
@@ -76,31 +74,24 @@ class FakeView : public GameView {
     std::function<void(std::size_t pauseIndex)> onPause;
     StatusTexts status;
     int clears = 0;
-
-  private:
-    GameData& game_;
-    const FakeOptions& options_;
-    GameFlow* flow_ = nullptr;
 };
 
 struct FlowHarness {
-    FlowHarness() { view.Attach(flow); }
-
     // Puts a running game in the given position with `turn` to move.
     void Load(const Rows& rows, Cell turn) {
         game.board = FromAscii(rows);
         game.GameState = 1;
         game.Busy = 0;
         game.Turn = turn;
-        view.UpdateStatus();
+        flow.UpdateStatus();
     }
-    void Click(int x, int y) { flow.FormMouseDown(10 + (x - 1) * 40 + 20, 10 + (y - 1) * 40 + 20); }
+    void Click(int x, int y) { flow.HumanMove(x, y); }
     std::string Board() const { return ToAscii(game.board); }
 
     GameData game;
     FakeOptions options;
     FakeLog log;
-    FakeView view{game, options};
+    FakeView view;
     GameFlow flow{game, view, options, log};
 };
 

@@ -76,43 +76,23 @@ TEST(Menus, ClearGameAfterTheGameEndedKeepsTheFinalPosition) {
     EXPECT_EQ(h.Board(), ToAscii(kOpening));
 }
 
-struct PixelCase {
-    double pixel;
-    int cell;  // 0: not a cell
-};
-
-void PrintTo(const PixelCase& c, std::ostream* os) {
-    *os << c.pixel << " px";
-}
-
-class ClickMapping : public ::testing::TestWithParam<PixelCase> {};
-
-TEST_P(ClickMapping, TruncatesTowardZero) {
-    EXPECT_EQ(CellFromPixel(GetParam().pixel), GetParam().cell);
-}
-
-INSTANTIATE_TEST_SUITE_P(Edges, ClickMapping,
-                         ::testing::Values(PixelCase{-31, 0}, PixelCase{-30, 0},
-                                           PixelCase{-29.9, 1}, PixelCase{0, 1}, PixelCase{9.9, 1},
-                                           PixelCase{10, 1}, PixelCase{49.9, 1}, PixelCase{50, 2},
-                                           PixelCase{329.9, 8}, PixelCase{330, 0},
-                                           PixelCase{359, 0}, PixelCase{1000, 0}));
-
-TEST(HumanMove, TheMarginBeforeTheBoardPlaysColumnAndRowOne) {
+// The window maps a click in the margin left of and above the board to column and row 1.
+TEST(HumanMove, ColumnAndRowOnePlay) {
     FlowHarness h;
     h.Load({".RG.....", "R.......", "G.......", "........", "........", "........", "........",
             "........"},
            kSide0);
-    h.flow.FormMouseDown(3, 2);  // left of and above the board
+    h.flow.HumanMove(1, 1);
     EXPECT_EQ(h.game.board.At(1, 1), kSide0);
     EXPECT_EQ(h.game.Turn, kSide1);
 }
 
+// Column or row 0: the window's click missed the board.
 TEST(HumanMove, ClicksOffTheBoardOrIllegalAreIgnored) {
     FlowHarness h;
     h.Load(kOpening, kSide0);
-    for (const auto& [x, y] : {std::pair{335.0, 100.0}, {100.0, 335.0}, {20.0, 20.0}}) {
-        h.flow.FormMouseDown(x, y);
+    for (const auto& [x, y] : {std::pair{0, 3}, {3, 0}, {1, 1}}) {
+        h.flow.HumanMove(x, y);
         EXPECT_EQ(h.Board(), ToAscii(kOpening));
         EXPECT_EQ(h.game.Turn, kSide0);
         EXPECT_EQ(h.game.Busy, 0);
@@ -168,7 +148,7 @@ TEST(CheckGameState, ASideWithoutMovesPassesOnce) {
     };
     for (const Case& c : cases) {
         FlowHarness h;
-        h.game.ImagePattern = c.onigiri ? 2 : 0;
+        h.options.imagePattern = c.onigiri ? 2 : 0;
         h.Load(c.rows, c.mover);
         h.Click(8, 8);
         EXPECT_EQ(h.view.boxes, (std::vector<Box>{{Box::Information, c.passMessage}}));
@@ -243,16 +223,6 @@ TEST(WholeGame, TwoPlayersClickToTheEnd) {
     EXPECT_EQ(h.view.boxes.back().text, "1P (GREEN)  " + std::to_string(h.game.Player[0].Count) +
                                             "  対  2P (RED)  " +
                                             std::to_string(h.game.Player[1].Count));
-}
-
-TEST(Pacing, HighSpeedHalvesEveryFramePause) {
-    FlowHarness h;
-    h.Load(kOpening, kSide0);
-    h.options.highSpeed = true;
-    h.options.sound = false;
-    h.Click(5, 3);
-    EXPECT_EQ(h.view.pauses, std::vector<unsigned>(10, 50));
-    EXPECT_TRUE(h.view.sounds.empty());
 }
 
 // Commands chosen while a move waits between frames take the board over; the move stops.

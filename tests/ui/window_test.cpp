@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QTest>
 
+#include "client_area.h"
 #include "piece_images.h"
 #include "status_panels.h"
 #include "window_harness.h"
@@ -18,6 +19,8 @@ class WindowTest : public QObject {
 
   private slots:
     void startsIdleWithTheTitleAndMode();
+    void clicksMapToCellsTruncatingTowardZero_data();
+    void clicksMapToCellsTruncatingTowardZero();
     void cutsTheImageListInSetThenFrameOrder();
     void menuCaptionsAndCheckMarks_data();
     void menuCaptionsAndCheckMarks();
@@ -53,6 +56,23 @@ void WindowTest::startsIdleWithTheTitleAndMode() {
         QAccessible::queryAccessibleInterface(const_cast<QLabel*>(title));
     QVERIFY(accessible != nullptr);
     QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("VELTOR Ver2.0"));
+}
+
+void WindowTest::clicksMapToCellsTruncatingTowardZero_data() {
+    QTest::addColumn<double>("pixel");
+    QTest::addColumn<int>("cell");  // 0: not a cell
+    const std::pair<double, int> cases[] = {{-31, 0},   {-30, 0}, {-29.9, 1}, {0, 1},    {2, 1},
+                                            {3, 1},     {9.9, 1}, {10, 1},    {49.9, 1}, {50, 2},
+                                            {329.9, 8}, {330, 0}, {359, 0},   {1000, 0}};
+    for (const auto& [pixel, cell] : cases) QTest::addRow("%g px", pixel) << pixel << cell;
+}
+
+// The board lies at (10, 10) in cells of 40; the margin before it counts as the first cell.
+void WindowTest::clicksMapToCellsTruncatingTowardZero() {
+    QFETCH(double, pixel);
+    QFETCH(int, cell);
+    QCOMPARE(ui::CellFromPixel(pixel, ui::ClientArea::kBoardLeft), cell);
+    QCOMPARE(ui::CellFromPixel(pixel, ui::ClientArea::kBoardTop), cell);
 }
 
 void WindowTest::cutsTheImageListInSetThenFrameOrder() {
@@ -146,19 +166,22 @@ void WindowTest::clearBoardAlwaysDrawsTheFirstSetsEmptyCell() {
 void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue_data() {
     QTest::addColumn<int>("set");
     QTest::addColumn<bool>("highSpeed");
-    QTest::newRow("Normal") << 0 << false;
-    QTest::newRow("Star, high speed") << 1 << true;
-    QTest::newRow("Onigiri") << 2 << false;
+    QTest::addColumn<bool>("soundOn");
+    QTest::newRow("Normal") << 0 << false << true;
+    QTest::newRow("Star, high speed, no sound") << 1 << true << false;
+    QTest::newRow("Onigiri") << 2 << false << true;
 }
 
 void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue() {
     QFETCH(int, set);
     QFETCH(bool, highSpeed);
+    QFETCH(bool, soundOn);
     WindowHarness h;
     h.Create();
     const ui::MainMenu& m = h.form->Menu();
     h.form->ImgPtnClick(QList<QAction*>{m.Ptn0, m.Ptn1, m.Ptn2}[set]);
     m.Speed->setChecked(highSpeed);
+    m.Sound->setChecked(soundOn);
     h.form->StartGameClick();
     h.Pacer().pauses.clear();
     h.Sound().played.clear();
@@ -179,7 +202,8 @@ void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue() {
         QCOMPARE(seen[k + 5].second, kSide1);
     }
     QCOMPARE(h.Pacer().pauses, std::vector<unsigned>(10, highSpeed ? 50u : 100u));
-    QCOMPARE(h.Sound().played, std::vector<QString>(2, QStringLiteral("ZorTurn0.wav")));
+    QCOMPARE(h.Sound().played,
+             std::vector<QString>(soundOn ? 2 : 0, QStringLiteral("ZorTurn0.wav")));
     QCOMPARE(h.form->Game().board.At(5, 4), kSide0);
 }
 
