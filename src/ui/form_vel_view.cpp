@@ -7,12 +7,6 @@
 #include "status_panels.h"
 
 namespace zorvel::ui {
-namespace {
-
-const QString kStoneSound = QStringLiteral("ZorTurn0.wav");
-const QString kComputerSound = QStringLiteral("ZorTurn1.wav");
-
-}  // namespace
 
 bool TFormVel::Ask(const std::string& question) {
     return AskQuestion(QString::fromStdString(question));

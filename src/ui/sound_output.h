@@ -8,6 +8,11 @@ class QSoundEffect;
 
 namespace zorvel::ui {
 
+// The program's two sounds, looked up in the current directory: a stone placed or turned, and the
+// computer starting its turn.
+inline const QString kStoneSound = QStringLiteral("ZorTurn0.wav");
+inline const QString kComputerSound = QStringLiteral("ZorTurn1.wav");
+
 class SoundOutput {
   public:
     virtual ~SoundOutput() = default;

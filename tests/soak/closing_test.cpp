@@ -124,7 +124,7 @@ void ClosingTest::duringTheComputersWait() {
     Program program;
     program.form->FAttackClick(program.form->Menu().A2P);
     program.onSound = [&](const QString& fileName) {
-        if (fileName == QLatin1String(kComputerSound)) program.CloseSoon();
+        if (fileName == ui::kComputerSound) program.CloseSoon();
     };
     QCOMPARE(program.Run([&] { program.form->Menu().StartGame->trigger(); }), 0);
     QCOMPARE(program.closedSignals, 1);
