@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include "program_font.h"
+#include "window_front.h"
 
 namespace {
 
@@ -42,9 +43,7 @@ void TFormDebug::AppendLine(const std::string& line) {
 }
 
 void TFormDebug::ShowOrRaise() {
-    show();
-    raise();
-    activateWindow();
+    zorvel::ui::ShowInFront(*this);
 }
 
 void TFormDebug::moveEvent(QMoveEvent* event) {
