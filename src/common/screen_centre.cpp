@@ -15,15 +15,22 @@ QMargins FrameMargins(const QWidget& window) {
             frame.right() - client.right(), frame.bottom() - client.bottom()};
 }
 
+// Halfway through framing, the frame can read as nonsense: the frame a mere point, or the client's
+// top left corner still its own.
+bool Plausible(const QMargins& margins) {
+    return margins.left() >= 0 && margins.top() > 0 && margins.right() >= 0 &&
+           margins.bottom() >= 0;
+}
+
 // The window manager tells a window's frame only once it has framed the window. Until then the
 // frame of another shown window of the program stands in for it, as they are drawn alike.
 QMargins ExpectedFrameMargins(const QWidget& window) {
-    if (const QMargins own = FrameMargins(window); !own.isNull()) {
+    if (const QMargins own = FrameMargins(window); Plausible(own)) {
         return own;
     }
     for (const QWidget* other : QApplication::topLevelWidgets()) {
         if (const QMargins margins = FrameMargins(*other);
-            other->isVisible() && !margins.isNull()) {
+            other->isVisible() && Plausible(margins)) {
             return margins;
         }
     }
@@ -37,43 +44,47 @@ void CentreWithMargins(QWidget& window, const QMargins& margins) {
     window.setGeometry(frame.marginsRemoved(margins));
 }
 
-// Centres a window once more when the window manager has framed it with other margins than the
-// ones it was centred with (the first window of the program has no other to go by), then goes.
+// Centres a window once more when the window manager has framed it, then goes. A window manager
+// may frame a window where it stands, so that no event tells of it: the frame is looked at a
+// while after the window was shown, until it reads the same twice.
 class RecentreWhenFramed final : public QObject {
   public:
     static constexpr const char* kName = "RecentreWhenFramed";
 
-    RecentreWhenFramed(QWidget& window, const QMargins& margins)
-        : QObject(&window), window_(window), margins_(margins) {
+    explicit RecentreWhenFramed(QWidget& window) : QObject(&window), window_(window) {
         setObjectName(kName);
-        window.installEventFilter(this);
+        startTimer(kInterval);
     }
 
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &window_ && event->type() == QEvent::Move) {
-            if (const QMargins framed = FrameMargins(window_);
-                !framed.isNull() && framed != margins_) {
-                deleteLater();
-                window_.removeEventFilter(this);
-                CentreWithMargins(window_, framed);
-            }
+  protected:
+    void timerEvent(QTimerEvent*) override {
+        const QMargins framed = FrameMargins(window_);
+        if (Plausible(framed) && framed == previous_) {
+            CentreWithMargins(window_, framed);
+            deleteLater();
+        } else if (++looks_ == kLooks) {
+            deleteLater();
         }
-        return false;
+        previous_ = framed;
     }
 
   private:
+    static constexpr int kInterval = 50;  // ms
+    static constexpr int kLooks = 60;
+
     QWidget& window_;
-    QMargins margins_;
+    int looks_ = 0;
+    QMargins previous_;
 };
 
 }  // namespace
 
 void CentreFrameOnScreen(QWidget& window) {
-    const QMargins margins = ExpectedFrameMargins(window);
-    CentreWithMargins(window, margins);
-    if (FrameMargins(window).isNull() &&
+    const bool framed = Plausible(FrameMargins(window));
+    CentreWithMargins(window, ExpectedFrameMargins(window));
+    if (!framed &&
         !window.findChild<QObject*>(RecentreWhenFramed::kName, Qt::FindDirectChildrenOnly)) {
-        new RecentreWhenFramed(window, margins);
+        new RecentreWhenFramed(window);
     }
 }
 
