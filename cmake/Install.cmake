@@ -13,7 +13,6 @@
 # configured with. The Debian package is made by cpack from the same rules (cmake/Package.cmake).
 include(GNUInstallDirs)
 
-set(ZORVEL_APP_ID org.example.zorvel)
 # No site hosts the game yet: the address lies in a domain reserved for examples, so a software
 # centre shows nothing rather than someone else's page. Whoever publishes the game sets the real
 # one, where docs/screenshot.png is served as screenshot.png.

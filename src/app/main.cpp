@@ -2,10 +2,9 @@
 // then the message loop until the user agrees to end the program.
 #include <exception>
 
-#include "about_box.h"
 #include "chm_help.h"
-#include "form_debug.h"
 #include "form_vel.h"
+#include "program_windows.h"
 #include "zorvel_application.h"
 
 int main(int argc, char* argv[]) {
@@ -20,11 +19,7 @@ int main(int argc, char* argv[]) {
     } catch (const std::exception& error) {
         zorvel::ZorVelApplication::ShowException(error);
     }
-    // The secondary windows come right after the main window, hidden until asked for.
-    TFormDebug formDebug;
-    TAboutBox aboutBox;
-    form.AttachSecondaryWindows(
-        {&formDebug, [&formDebug] { formDebug.ShowOrRaise(); }, [&aboutBox] { aboutBox.exec(); }});
+    zorvel::ProgramWindows secondaryWindows(form);
     QObject::connect(&form, &zorvel::ui::TFormVel::Closed, [] { QCoreApplication::exit(0); });
     form.show();
     const int exitCode = QApplication::exec();

@@ -24,9 +24,12 @@ QIcon ProgramIcon() {
 }  // namespace
 
 ZorVelApplication::ZorVelApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    // The title of the taskbar entry and of error boxes. A display name would be appended to
-    // every window caption on some desktops, so only the plain name is set.
-    setApplicationName(QStringLiteral("ZorVel"));
+    // Desktops find the menu entry, and with it the icon, of a running window by this one name:
+    // Wayland compositors by the desktop file's name, X11 ones by the window class, which Qt takes
+    // from the application name. A display name would be appended to every window caption on some
+    // desktops, so none is set.
+    setApplicationName(QStringLiteral(ZORVEL_APP_ID));
+    setDesktopFileName(QStringLiteral(ZORVEL_APP_ID));
     setWindowIcon(ProgramIcon());
     ui::InstallFontSubstitutes();
     setFont(ui::ProgramFont());

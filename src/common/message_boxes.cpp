@@ -2,9 +2,11 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 #include "program_font.h"
+#include "screen_centre.h"
 
 namespace zorvel::ui {
 namespace {
@@ -14,7 +16,24 @@ BoxAnswerer& Answerer() {
     return answerer;
 }
 
-// Boxes have no parent, so they are centred on the screen and block the whole application.
+QPointer<QWidget>& Owner() {
+    static QPointer<QWidget> owner;
+    return owner;
+}
+
+// A box stays above the main window that owns it, blocks the whole application and lies centred
+// on the screen. Qt places a box before it has its final size, so it is centred once shown.
+class Box final : public QMessageBox {
+  public:
+    Box() : QMessageBox(Owner()) {}
+
+  protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        CentreFrameOnScreen(*this);
+    }
+};
+
 void PrepareBox(QMessageBox& box, const QString& caption, QMessageBox::Icon icon,
                 const QString& text) {
     box.setWindowTitle(caption);
@@ -29,7 +48,7 @@ void ShowWithOk(BoxKind kind, const QString& caption, QMessageBox::Icon icon, co
         Answerer()(kind, text);
         return;
     }
-    QMessageBox box;
+    Box box;
     PrepareBox(box, caption, icon, text);
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
@@ -41,7 +60,7 @@ void ShowWithOk(BoxKind kind, const QString& caption, QMessageBox::Icon icon, co
 
 bool AskQuestion(const QString& text) {
     if (Answerer()) return Answerer()(BoxKind::Question, text);
-    QMessageBox box;
+    Box box;
     PrepareBox(box, QStringLiteral("警告"), QMessageBox::Warning, text);
     QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
@@ -62,6 +81,10 @@ void ShowError(const QString& text) {
 QString ErrorBoxText(const QString& message) {
     if (!message.isEmpty() && message.back() > QLatin1Char('.')) return message + QLatin1Char('.');
     return message;
+}
+
+void SetBoxOwner(QWidget* mainWindow) {
+    Owner() = mainWindow;
 }
 
 void SetBoxAnswerer(BoxAnswerer answerer) {

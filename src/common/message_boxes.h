@@ -20,6 +20,9 @@ void ShowError(const QString& text);
 // sorts above ".".
 QString ErrorBoxText(const QString& message);
 
+// The main window, which every box from now on stays above; none when null or destroyed.
+void SetBoxOwner(QWidget* mainWindow);
+
 // Lets tests answer the boxes instead of a person: while set, no box is shown and the answerer's
 // result counts as the Yes (true) or No (false) of a question box.
 using BoxAnswerer = std::function<bool(BoxKind kind, const QString& text)>;

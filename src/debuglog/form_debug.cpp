@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include "program_font.h"
+#include "window_front.h"
 
 namespace {
 
@@ -13,7 +14,8 @@ constexpr QRect kFrame(577, 109, 221, 300);
 
 }  // namespace
 
-TFormDebug::TFormDebug(QWidget* parent) : QWidget(parent, Qt::Window), memo_(new QPlainTextEdit) {
+// A dialog rather than a plain window, so that X11 window managers, too, keep it with its owner.
+TFormDebug::TFormDebug(QWidget* parent) : QWidget(parent, Qt::Dialog), memo_(new QPlainTextEdit) {
     setObjectName(QStringLiteral("FormDebug"));
     setWindowTitle(QStringLiteral("Debug"));
     setFont(zorvel::ui::ProgramFont(12));
@@ -42,9 +44,7 @@ void TFormDebug::AppendLine(const std::string& line) {
 }
 
 void TFormDebug::ShowOrRaise() {
-    show();
-    raise();
-    activateWindow();
+    zorvel::ui::ShowInFront(*this);
 }
 
 void TFormDebug::moveEvent(QMoveEvent* event) {

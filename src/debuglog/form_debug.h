@@ -9,7 +9,8 @@ class QMoveEvent;
 class QPlainTextEdit;
 
 // UnitDebug: the "Debug" window in which the computer player writes its reasoning. It is a
-// window of its own, never modal, and keeps every line for the whole run, shown or not.
+// window of its own, never modal, kept above its owner the main window (the parent given), and
+// keeps every line for the whole run, shown or not.
 class TFormDebug : public QWidget, public zorvel::DebugLog {
     Q_OBJECT
 
@@ -19,7 +20,7 @@ class TFormDebug : public QWidget, public zorvel::DebugLog {
     // Adds one line (UTF-8) at the end of the memo.
     void AppendLine(const std::string& line) override;
 
-    // Shows the window, or brings it to the front when it is shown already.
+    // Shows the window, or brings it to the front when it is shown already (minimised too).
     void ShowOrRaise();
 
   protected:

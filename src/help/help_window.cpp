@@ -15,6 +15,7 @@
 #include "html_text.h"
 #include "program_font.h"
 #include "sitemap.h"
+#include "window_front.h"
 
 namespace zorvel::help {
 namespace {
@@ -73,9 +74,7 @@ void HelpWindow::showFile(const QString& path) {
     if (path != path_ || !fileReadable()) {
         open(path);
     }
-    show();
-    raise();
-    activateWindow();
+    ui::ShowInFront(*this);
 }
 
 bool HelpWindow::fileReadable() const {

@@ -25,8 +25,8 @@ class HelpWindow : public QWidget {
     HelpWindow(std::shared_ptr<const ChmApi> api, QWidget* owner);
     ~HelpWindow() override;
 
-    // Opens `path` unless it is the file shown already, then shows the window in front with the
-    // first page of the contents.
+    // Opens `path` unless it is the file shown already, then shows the window in front, restored
+    // when minimised, with the first page of the contents.
     void showFile(const QString& path);
 
     QString filePath() const { return path_; }

@@ -7,13 +7,13 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTimer>
 
 #include "chm_help.h"
 #include "client_area.h"
 #include "message_boxes.h"
 #include "program_font.h"
+#include "screen_centre.h"
 #include "status_panels.h"
 
 namespace zorvel::ui {
@@ -108,11 +108,7 @@ void TFormVel::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (centred_) return;
     centred_ = true;
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreFrameOnScreen(*this);
 }
 
 void TFormVel::StartGameClick() {

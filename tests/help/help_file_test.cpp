@@ -339,8 +339,10 @@ void HelpFileTest::fileReadAgainOnceRepaired() {
     QVERIFY(!window->fileReadable());
 
     QVERIFY(QFile::copy(kHelpFile, path));
+    window->showMinimized();
     window->showFile(path);
     QVERIFY(window->fileReadable());
+    QVERIFY(!window->isMinimized());
     QVERIFY(window->findChild<QTextBrowser*>()->isVisible());
     QVERIFY(!window->findChild<QLabel*>()->isVisible());
 }

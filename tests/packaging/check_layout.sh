@@ -30,6 +30,9 @@ entry() {
     sed -n "s/^$1=//p" "$root$desktop"
 }
 
+# The running window names the menu entry by the same id, on X11 by its class.
+[ "$(entry StartupWMClass)" = "$id" ] || fail "StartupWMClass= is '$(entry StartupWMClass)', not $id"
+
 # The menu entry runs the command on the PATH, in the data folder.
 exec_line=$(entry Exec)
 launcher=${exec_line%% *}

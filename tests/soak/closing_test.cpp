@@ -1,18 +1,21 @@
 // Closing the program with Yes at awkward moments, with the real event loop and pacing, wired as
-// the program's start-up wires it: it ends at once, and no box comes after the main window.
+// the program's start-up wires it: it ends at once, and no box comes after the main window. And
+// where the secondary windows and boxes of that wiring appear, and whose they are.
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 
-#include "about_box.h"
-#include "form_debug.h"
+#include "../placement_skip.h"
 #include "form_vel.h"
 #include "message_boxes.h"
+#include "program_windows.h"
 #include "window_harness.h"
 
 using namespace zorvel;
@@ -40,8 +43,7 @@ class Program {
         form = std::make_unique<ui::TFormVel>(std::make_unique<ui::EventLoopPacer>(),
                                               std::move(sound));
         form->FormCreate();
-        form->AttachSecondaryWindows(
-            {&debug, [this] { debug.ShowOrRaise(); }, [this] { about.exec(); }});
+        windows = std::make_unique<ProgramWindows>(*form);
         QObject::connect(form.get(), &ui::TFormVel::Closed, [this] {
             ++closedSignals;
             QCoreApplication::exit(0);
@@ -74,8 +76,7 @@ class Program {
     }
 
     std::unique_ptr<ui::TFormVel> form;
-    TFormDebug debug;
-    TAboutBox about;
+    std::unique_ptr<ProgramWindows> windows;
     std::function<void(const QString&)> onSound;
     int closedSignals = 0;
     int boxesAfterClosing = 0;
@@ -87,6 +88,25 @@ class Program {
     CuedSound* sound_ = nullptr;
 };
 
+using Opener = std::function<void(Program&)>;
+
+void PressShiftF12(Program& program) {
+    QKeyEvent shiftF12(QEvent::KeyPress, Qt::Key_F12, Qt::ShiftModifier);
+    QApplication::sendEvent(program.form.get(), &shiftF12);
+}
+
+// The one window of the program shown besides the main window.
+QWidget* SecondaryWindowShown(const Program& program) {
+    QWidget* shown = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window != program.form.get()) {
+            if (shown) return nullptr;
+            shown = window;
+        }
+    }
+    return shown;
+}
+
 int Stones(const GameData& game) {
     int stones = 0;
     for (int y = 1; y <= 8; ++y)
@@ -96,6 +116,8 @@ int Stones(const GameData& game) {
 
 }  // namespace
 
+Q_DECLARE_METATYPE(Opener)
+
 class ClosingTest : public QObject {
     Q_OBJECT
 
@@ -104,6 +126,8 @@ class ClosingTest : public QObject {
     void duringTheComputersWait();
     void withTheAboutBoxOpen();
     void withTheDebugWindowOpen();
+    void secondaryWindowsStayWithTheMainWindow_data();
+    void secondaryWindowsStayWithTheMainWindow();
 };
 
 void ClosingTest::duringTheOpeningAnimation() {
@@ -144,7 +168,7 @@ void ClosingTest::withTheAboutBoxOpen() {
     QCOMPARE(program.closedSignals, 1);
     QCOMPARE(program.boxesAfterClosing, 0);
     QVERIFY(!program.form->isVisible());
-    QVERIFY(!program.about.isVisible());
+    QVERIFY(!program.windows->about.isVisible());
 }
 
 void ClosingTest::withTheDebugWindowOpen() {
@@ -152,14 +176,68 @@ void ClosingTest::withTheDebugWindowOpen() {
     QCOMPARE(program.Run([&] {
         QKeyEvent shiftF12(QEvent::KeyPress, Qt::Key_F12, Qt::ShiftModifier);
         QApplication::sendEvent(program.form.get(), &shiftF12);
-        QVERIFY(program.debug.isVisible());
+        QVERIFY(program.windows->debug.isVisible());
         program.form->close();
     }),
              0);
     QCOMPARE(program.closedSignals, 1);
     QCOMPARE(program.boxesAfterClosing, 0);
     QVERIFY(!program.form->isVisible());
-    QVERIFY(!program.debug.isVisible());
+    QVERIFY(!program.windows->debug.isVisible());
+}
+
+void ClosingTest::secondaryWindowsStayWithTheMainWindow_data() {
+    QTest::addColumn<Opener>("open");
+    QTest::addColumn<QPoint>("frameAt");  // null: centred on the screen
+
+    QTest::newRow("debug window") << Opener(PressShiftF12) << QPoint(577, 109);
+    QTest::newRow("about box") << Opener([](Program& p) { p.form->Menu().Version->trigger(); })
+                               << QPoint();
+    QTest::newRow("question box") << Opener([](Program&) { ui::AskQuestion(QStringLiteral("?")); })
+                                  << QPoint();
+    QTest::newRow("information box")
+        << Opener([](Program&) { ui::ShowInformation(QStringLiteral("情報")); }) << QPoint();
+    QTest::newRow("error box") << Opener([](Program&) { ui::ShowError(QStringLiteral("!")); })
+                               << QPoint();
+}
+
+void ClosingTest::secondaryWindowsStayWithTheMainWindow() {
+    QFETCH(Opener, open);
+    QFETCH(QPoint, frameAt);
+    Program program;
+    ui::SetBoxAnswerer(nullptr);  // real boxes
+    QVERIFY(QTest::qWaitForWindowExposed(program.form.get()));
+
+    const QWindow* owner = nullptr;
+    QRect frame;
+    const QPoint screenCentre = program.form->screen()->geometry().center();
+    auto centred = [&](const QRect& rect) {
+        return (rect.center() - screenCentre).manhattanLength() <= 2;
+    };
+    auto placed = [&](const QRect& rect) {
+        return frameAt.isNull() ? centred(rect) : rect.topLeft() == frameAt;
+    };
+    // Boxes block until closed, so the window is looked at from the event loop.
+    QTimer::singleShot(0, program.form.get(), [&] {
+        QWidget* window = SecondaryWindowShown(program);
+        if (!window) return;
+        // Until the window manager is done with it.
+        static_cast<void>(QTest::qWaitFor([&] { return placed(window->frameGeometry()); }));
+        owner = window->windowHandle()->transientParent();
+        frame = window->frameGeometry();
+        window->close();
+    });
+    open(program);
+    QTRY_VERIFY(owner != nullptr);
+    QCOMPARE(owner, program.form->windowHandle());
+
+    SKIP_PLACEMENT_ON_WAYLAND();
+    QVERIFY2(centred(program.form->frameGeometry()), "the main window is not centred");
+    QVERIFY2(placed(frame), qPrintable(QStringLiteral("the frame lies at (%1, %2) %3 x %4")
+                                           .arg(frame.x())
+                                           .arg(frame.y())
+                                           .arg(frame.width())
+                                           .arg(frame.height())));
 }
 
 QTEST_MAIN(ClosingTest)

@@ -1,4 +1,6 @@
-// The program's icon, which the window manager shows for every window of the game.
+// The program's icon, which the window manager shows for every window of the game, and the name by
+// which the desktop finds the menu entry and its icon for a running window.
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QTest>
@@ -35,6 +37,12 @@ class ProgramIconTest : public QObject {
             }
             QVERIFY2(red > 2 * green, qPrintable(QString("size %1").arg(size.width())));
         }
+    }
+
+    // Wayland compositors go by the desktop file's name, X11 desktops by the window class.
+    void windowsNameTheMenuEntry() {
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(ZORVEL_APP_ID));
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral(ZORVEL_APP_ID));
     }
 };
 
