@@ -80,12 +80,18 @@ void TFormVel::ConnectMenu() {
     connect(menu_.StartGame, &QAction::triggered, this, &TFormVel::StartGameClick);
     connect(menu_.ClearGame, &QAction::triggered, this, &TFormVel::ClearGameClick);
     connect(menu_.Exit, &QAction::triggered, this, &TFormVel::ExitClick);
-    for (QAction* item : {menu_.G1P, menu_.G2P})
-        connect(item, &QAction::triggered, this, [this, item] { GModeClick(item); });
-    for (QAction* item : {menu_.A1P, menu_.A2P})
-        connect(item, &QAction::triggered, this, [this, item] { FAttackClick(item); });
+    // A check item toggles its own mark before it reports the click; the one-of-many handlers set
+    // the marks themselves, and leave them as they were when they refuse.
+    auto connectChoice = [this](QAction* item, void (TFormVel::*handler)(QAction*)) {
+        connect(item, &QAction::triggered, this, [this, item, handler](bool checked) {
+            item->setChecked(!checked);
+            (this->*handler)(item);
+        });
+    };
+    for (QAction* item : {menu_.G1P, menu_.G2P}) connectChoice(item, &TFormVel::GModeClick);
+    for (QAction* item : {menu_.A1P, menu_.A2P}) connectChoice(item, &TFormVel::FAttackClick);
     for (QAction* item : {menu_.Ptn0, menu_.Ptn1, menu_.Ptn2})
-        connect(item, &QAction::triggered, this, [this, item] { ImgPtnClick(item); });
+        connectChoice(item, &TFormVel::ImgPtnClick);
     // Sound On and High Speed are plain check items: the menu toggles the mark, and the next
     // sound or frame reads it.
     connect(menu_.Topic, &QAction::triggered, this, &TFormVel::TopicClick);
@@ -141,16 +147,21 @@ void TFormVel::MenuClick() {
     menu_.ClearGame->setEnabled(!idle);
 }
 
+// The game options change only between games: a menu opened before a game started may still
+// offer them once it runs.
 void TFormVel::GModeClick(QAction* item) {
+    if (game_.GameState != 0) return;
     CheckOnly({menu_.G1P, menu_.G2P}, item);
     UpdateStatus();
 }
 
 void TFormVel::FAttackClick(QAction* item) {
+    if (game_.GameState != 0) return;
     CheckOnly({menu_.A1P, menu_.A2P}, item);
 }
 
 void TFormVel::ImgPtnClick(QAction* item) {
+    if (game_.GameState != 0) return;
     CheckOnly({menu_.Ptn0, menu_.Ptn1, menu_.Ptn2}, item);
     const std::array<QAction*, 3> sets{menu_.Ptn0, menu_.Ptn1, menu_.Ptn2};
     for (std::uint8_t set = 0; set < sets.size(); ++set) {

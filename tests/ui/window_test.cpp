@@ -4,8 +4,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
+#include "chm_help.h"
+#include "help_window.h"
 #include "piece_images.h"
 #include "status_panels.h"
 #include "window_harness.h"
@@ -19,13 +22,11 @@ class WindowTest : public QObject {
   private slots:
     void startsIdleWithTheTitleAndMode();
     void cutsTheImageListInSetThenFrameOrder();
-    void menuCaptionsAndCheckMarks_data();
-    void menuCaptionsAndCheckMarks();
+    void menuTreeAndItsChoices();
     void menuEnablingFollowsTheGame();
     void clearBoardAlwaysDrawsTheFirstSetsEmptyCell();
     void turnStonePlaysFiveFramesThenStoresTheValue_data();
     void turnStonePlaysFiveFramesThenStoresTheValue();
-    void imageSetChangesShowOnlyOnTheNextStone();
     void gameModeSwitchesTheModePanelAtOnce();
     void clearGameDuringAMoveLeavesPictureAndBoardAgreeing();
     void aRepaintShowsTheBoardAsLastDrawn();
@@ -47,6 +48,7 @@ void WindowTest::startsIdleWithTheTitleAndMode() {
     QCOMPARE(h.form->Client().size(), QSize(340, 360));
     QCOMPARE(status.geometry(), QRect(0, 341, 340, 19));
     QCOMPARE(h.form->Timer().interval(), 100);
+    QCOMPARE(h.form->Flow().Computer().WeightAt(1, 1), std::uint8_t{95});
     // Screen readers get the panels' texts.
     const QLabel* title = status.findChild<QLabel*>(QStringLiteral("StatusPanel0"));
     QAccessibleInterface* accessible =
@@ -69,47 +71,78 @@ void WindowTest::cutsTheImageListInSetThenFrameOrder() {
     }
 }
 
-void WindowTest::menuCaptionsAndCheckMarks_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<bool>("checked");
-    const struct {
-        const char* name;
-        const char* caption;
-        bool checked;
-    } items[] = {
-        {"StartGame", "&Start Game", false},
-        {"ClearGame", "&Clear Game", false},
-        {"Exit", "E&xit", false},
-        {"GameMode", "&Game Mode", false},
-        {"G1P", "1P", true},
-        {"G2P", "2P", false},
-        {"Attack", "&First Attack", false},
-        {"A1P", "GREEN 1P", true},
-        {"A2P", "RED     2P or Com", false},
-        {"Sound", "&Sound On", true},
-        {"Speed", "&High Speed", false},
-        {"Image", "&Image", false},
-        {"Ptn0", "Nomal", true},
-        {"Ptn1", "Star", false},
-        {"Ptn2", "Onigiri", false},
-        {"Topic", "&Help", false},
-        {"Version", "&Version", false},
-    };
-    for (const auto& item : items)
-        QTest::newRow(item.name) << item.name << QString::fromUtf8(item.caption) << item.checked;
+namespace {
+
+// The menus as the user sees them: captions, separators, check marks, help contexts and any
+// shortcut, submenus in braces.
+QString MenuTree(const QList<QAction*>& actions) {
+    QStringList items;
+    for (const QAction* action : actions) {
+        if (action->isSeparator()) {
+            items << QStringLiteral("-");
+            continue;
+        }
+        QString item = action->text();
+        if (action->isCheckable()) item += action->isChecked() ? " [x]" : " [ ]";
+        if (const QVariant context = action->property("helpContext"); context.isValid())
+            item += " #" + context.toString();
+        if (!action->shortcut().isEmpty()) item += " key " + action->shortcut().toString();
+        if (action->menu() != nullptr) item += " {" + MenuTree(action->menu()->actions()) + "}";
+        items << item;
+    }
+    return items.join(QStringLiteral(" | "));
 }
 
-void WindowTest::menuCaptionsAndCheckMarks() {
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QFETCH(bool, checked);
+QString MenuTree(const ui::TFormVel& form) {
+    return MenuTree(form.menuBar()->actions());
+}
+
+}  // namespace
+
+void WindowTest::menuTreeAndItsChoices() {
     WindowHarness h;
-    const QList<QAction*> found = h.form->findChildren<QAction*>(name);
-    QVERIFY(!found.isEmpty());
-    QCOMPARE(found.first()->text(), caption);
-    QCOMPARE(found.first()->isChecked(), checked);
-    QVERIFY(found.first()->shortcut().isEmpty());
+    h.Create();
+    const ui::MainMenu& m = h.form->Menu();
+    const QString start = QStringLiteral(
+        "&Game #3 {&Start Game #13 | &Clear Game #14 | - | E&xit #15} | "
+        "&Option #3 {&Game Mode #4 {1P [x] | 2P [ ]} | "
+        "&First Attack #5 {GREEN 1P [x] | RED     2P or Com [ ]} | - | "
+        "&Sound On [x] #6 | &High Speed [ ] #7 | - | &Image #8 {Nomal [x] | Star [ ] | Onigiri [ "
+        "]}} | "
+        "&Help #3 {&Help | - | &Version}");
+    QCOMPARE(MenuTree(*h.form), start);
+
+    // One of many, chosen twice to show a choice made again stays made.
+    for (QAction* item : {m.G2P, m.A2P, m.Ptn1, m.G2P, m.Speed}) item->trigger();
+    QString chosen = start;
+    chosen.replace("1P [x] | 2P [ ]", "1P [ ] | 2P [x]")
+        .replace("1P [x] | RED     2P or Com [ ]", "1P [ ] | RED     2P or Com [x]")
+        .replace("Nomal [x] | Star [ ]", "Nomal [ ] | Star [x]")
+        .replace("Speed [ ]", "Speed [x]");
+    QCOMPARE(MenuTree(*h.form), chosen);
+    QCOMPARE(h.form->StatusBar().Text(2), QStringLiteral("2P MODE"));
+    QCOMPARE(h.form->Game().ImagePattern, std::uint8_t{1});
+
+    // During a game, a menu opened before it began changes none of the game options.
+    m.StartGame->trigger();
+    QCOMPARE(h.form->Game().GameState, std::uint8_t{1});
+    for (QAction* item : {m.G1P, m.A1P, m.Ptn2}) item->trigger();
+    QCOMPARE(MenuTree(*h.form), chosen);
+    QCOMPARE(h.form->StatusBar().Text(2), QStringLiteral("2P MODE"));
+    QCOMPARE(h.form->Game().ImagePattern, std::uint8_t{1});
+
+    // Help and Version run their own commands.
+    int aboutBoxes = 0;
+    h.form->AttachSecondaryWindows({nullptr, nullptr, [&] { ++aboutBoxes; }});
+    help::LoadHelpLibrary();
+    QVERIFY2(help::HelpAvailable(), "the help reader library is missing");
+    m.Version->trigger();
+    QCOMPARE(aboutBoxes, 1);
+    QVERIFY(h.form->findChild<help::HelpWindow*>() == nullptr);
+    m.Topic->trigger();
+    QVERIFY(h.form->findChild<help::HelpWindow*>() != nullptr);
+    QCOMPARE(aboutBoxes, 1);
+    help::UnloadHelpLibrary();
 }
 
 void WindowTest::menuEnablingFollowsTheGame() {
@@ -183,20 +216,6 @@ void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue() {
     QCOMPARE(h.form->Game().board.At(5, 4), kSide0);
 }
 
-void WindowTest::imageSetChangesShowOnlyOnTheNextStone() {
-    WindowHarness h;
-    h.Create();
-    h.form->GModeClick(h.form->Menu().G2P);
-    h.form->StartGameClick();
-    h.form->ImgPtnClick(h.form->Menu().Ptn2);
-    QCOMPARE(h.form->StatusBar().Text(1), QStringLiteral("1P (GREEN)"));
-    QCOMPARE(CellColour(*h.form, 4, 4), FrameColour(0, 1));
-    h.ClickCell(5, 3);
-    QCOMPARE(CellColour(*h.form, 4, 4), FrameColour(0, 1));  // not redrawn
-    QCOMPARE(CellColour(*h.form, 5, 3), FrameColour(2, 1));
-    QCOMPARE(h.form->StatusBar().Text(1), QStringLiteral("2P (SUSHI)"));
-}
-
 void WindowTest::gameModeSwitchesTheModePanelAtOnce() {
     WindowHarness h;
     h.Create();
@@ -233,13 +252,17 @@ void WindowTest::aRepaintShowsTheBoardAsLastDrawn() {
     WindowHarness h;
     h.Create();
     h.form->StartGameClick();
+    h.Pacer().pauses.clear();
+    int compared = 0;
     h.Pacer().onPause = [&](std::size_t index) {
         if (index != 2) return;
+        ++compared;
         const QImage shown = h.form->Client().grab().toImage();
         QCOMPARE(shown.copy(10, 10, 320, 320).convertToFormat(QImage::Format_RGB32),
                  h.form->Picture().Bitmap()->convertToFormat(QImage::Format_RGB32));
     };
     h.ClickCell(5, 3);
+    QCOMPARE(compared, 1);
 }
 
 void WindowTest::closeQuestionAnsweredNoKeepsTheProgram() {
