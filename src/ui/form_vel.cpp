@@ -45,7 +45,8 @@ TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<SoundOutput> so
     setFont(ProgramFont());
     setProperty("helpContext", kHelpContext);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
 
     menu_ = BuildMainMenu(menuBar());
     client_ = new ClientArea(
@@ -53,12 +54,9 @@ TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<SoundOutput> so
         [this](QPointF position) { FormMouseDown(position); });
     client_->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(client_);
-    client_->setFixedSize(kClientWidth, kClientHeight);
+    client_->setMinimumSize(kClientWidth, kClientHeight);
     statusBar_ = new StatusPanels(client_);
-    statusBar_->setGeometry(0, kClientHeight - StatusPanels::kHeight, kClientWidth,
-                            StatusPanels::kHeight);
-    // Not resizable by dragging: the window keeps the size of its menu bar and client area.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    FollowWindowState();
 
     ConnectMenu();
     timer_ = new QTimer(this);
@@ -103,7 +101,6 @@ void TFormVel::AttachSecondaryWindows(SecondaryWindows windows) {
 }
 
 void TFormVel::FormCreate() {
-    client_->setFixedSize(kClientWidth, kClientHeight);
     flow_.Computer().InitWeights();
     picture_.Create(LoadPieceImages(kPatternFile));
     ClearBoard();
@@ -123,6 +120,29 @@ void TFormVel::showEvent(QShowEvent* event) {
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+}
+
+// Not resizable by dragging: a normal window keeps the size of its menu bar and client area. A
+// maximised one, or one a window manager sizes itself, keeps the board at the top left and the
+// status bar along the bottom edge.
+void TFormVel::FollowWindowState() {
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    }
+}
+
+void TFormVel::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) FollowWindowState();
+}
+
+void TFormVel::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    statusBar_->setGeometry(0, client_->height() - StatusPanels::kHeight, client_->width(),
+                            StatusPanels::kHeight);
 }
 
 void TFormVel::StartGameClick() {

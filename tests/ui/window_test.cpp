@@ -31,6 +31,7 @@ class WindowTest : public QObject {
     void clearGameDuringAMoveLeavesPictureAndBoardAgreeing();
     void aRepaintShowsTheBoardAsLastDrawn();
     void closeQuestionAnsweredNoKeepsTheProgram();
+    void maximisedTheStatusBarSpansTheBottom();
     void onlyShiftF12ShowsTheDebugWindow_data();
     void onlyShiftF12ShowsTheDebugWindow();
     void theComputerWaitsWhileAMenuIsOpen();
@@ -46,7 +47,6 @@ void WindowTest::startsIdleWithTheTitleAndMode() {
     QCOMPARE(status.Text(2), QStringLiteral("1P MODE"));
     QCOMPARE(h.form->windowTitle(), QStringLiteral("Zorblin Veltor"));
     QCOMPARE(h.form->Client().size(), QSize(340, 360));
-    QCOMPARE(status.geometry(), QRect(0, 341, 340, 19));
     QCOMPARE(h.form->Timer().interval(), 100);
     QCOMPARE(h.form->Flow().Computer().WeightAt(1, 1), std::uint8_t{95});
     // Screen readers get the panels' texts.
@@ -263,6 +263,32 @@ void WindowTest::aRepaintShowsTheBoardAsLastDrawn() {
     };
     h.ClickCell(5, 3);
     QCOMPARE(compared, 1);
+}
+
+void WindowTest::maximisedTheStatusBarSpansTheBottom() {
+    WindowHarness h;
+    h.Create();
+    QVERIFY(h.form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    h.form->show();
+    QCOMPARE(h.form->minimumSize(), h.form->maximumSize());  // not resizable by dragging
+    QCOMPARE(h.form->StatusBar().geometry(), QRect(0, 341, 340, 19));
+    h.form->showMaximized();
+    QVERIFY(QTest::qWaitFor([&] { return h.form->width() > 340 + 100; }));
+    QWidget& client = h.form->Client();
+    const auto& status = h.form->StatusBar();
+    QCOMPARE(status.geometry(), QRect(0, client.height() - 19, client.width(), 19));
+    const auto panel = [&](int i) {
+        return status.findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(i))->geometry();
+    };
+    QCOMPARE(panel(0), QRect(0, 0, 118, 19));
+    QCOMPARE(panel(1), QRect(120, 0, 118, 19));
+    QCOMPARE(panel(2), QRect(240, 0, client.width() - 240, 19));
+    const QImage shown = client.grab().toImage();
+    QCOMPARE(shown.copy(10, 10, 320, 320).convertToFormat(QImage::Format_RGB32),
+             h.form->Picture().Bitmap()->convertToFormat(QImage::Format_RGB32));
+    h.form->showNormal();
+    QVERIFY(QTest::qWaitFor([&] { return h.form->Client().size() == QSize(340, 360); }));
+    QCOMPARE(status.geometry(), QRect(0, 341, 340, 19));
 }
 
 void WindowTest::closeQuestionAnsweredNoKeepsTheProgram() {
