@@ -312,27 +312,34 @@ void WindowTest::closeQuestionAnsweredNoKeepsTheProgram() {
 void WindowTest::onlyShiftF12ShowsTheDebugWindow_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("buttonHeld");
     QTest::addColumn<int>("shown");
-    QTest::newRow("Shift+F12") << int(Qt::Key_F12) << int(Qt::ShiftModifier) << 1;
-    QTest::newRow("F12") << int(Qt::Key_F12) << int(Qt::NoModifier) << 0;
-    QTest::newRow("Ctrl+Shift+F12")
-        << int(Qt::Key_F12) << int(Qt::ShiftModifier | Qt::ControlModifier) << 0;
-    QTest::newRow("Alt+Shift+F12")
-        << int(Qt::Key_F12) << int(Qt::ShiftModifier | Qt::AltModifier) << 0;
-    QTest::newRow("Shift+F11") << int(Qt::Key_F11) << int(Qt::ShiftModifier) << 0;
-    QTest::newRow("F1") << int(Qt::Key_F1) << int(Qt::NoModifier) << 0;
+    const int f12 = Qt::Key_F12;
+    const int shift = Qt::ShiftModifier;
+    QTest::newRow("Shift+F12") << f12 << shift << false << 1;
+    QTest::newRow("Shift+F12, a mouse button held") << f12 << shift << true << 0;
+    QTest::newRow("F12") << f12 << int(Qt::NoModifier) << false << 0;
+    QTest::newRow("Ctrl+Shift+F12") << f12 << int(shift | Qt::ControlModifier) << false << 0;
+    QTest::newRow("Alt+Shift+F12") << f12 << int(shift | Qt::AltModifier) << false << 0;
+    QTest::newRow("Shift+F11") << int(Qt::Key_F11) << shift << false << 0;
+    QTest::newRow("F1") << int(Qt::Key_F1) << int(Qt::NoModifier) << false << 0;
 }
 
 void WindowTest::onlyShiftF12ShowsTheDebugWindow() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
+    QFETCH(bool, buttonHeld);
     QFETCH(int, shown);
     WindowHarness h;
     h.Create();
+    h.form->show();
     int showCount = 0;
     h.form->AttachSecondaryWindows({nullptr, [&] { ++showCount; }, nullptr});
+    const QPoint outsideTheBoard(335, 5);
+    if (buttonHeld) QTest::mousePress(&h.form->Client(), Qt::LeftButton, {}, outsideTheBoard);
     QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers));
     QApplication::sendEvent(h.form.get(), &press);
+    if (buttonHeld) QTest::mouseRelease(&h.form->Client(), Qt::LeftButton, {}, outsideTheBoard);
     QCOMPARE(showCount, shown);
 }
 
