@@ -32,11 +32,12 @@ TEST(ComputerTurn, AnswersTheOpeningOnTheFirstCellOfEqualCandidates) {
                                                     "X:6 Y:5 P:25 A:2", "X:5 Y:6 P:25 A:2"}));
 }
 
-TEST(ComputerTurn, LogsTheWeightTableBeforeTheWait) {
+TEST(ComputerTurn, LogsTheWeightTableAndChimesBeforeTheWait) {
     FlowHarness h = OnePlayerGame(kOpening, kSide1);
     h.view.onPause = [&](std::size_t index) {
         if (index == 0) {
             ASSERT_EQ(h.log.lines.size(), 10u);
+            ASSERT_EQ(h.view.sounds, std::vector<std::string>{kComputerSound});
         }
     };
     h.flow.TimerTimer();

@@ -179,41 +179,63 @@ void WindowTest::clearBoardAlwaysDrawsTheFirstSetsEmptyCell() {
 void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue_data() {
     QTest::addColumn<int>("set");
     QTest::addColumn<bool>("highSpeed");
-    QTest::newRow("Normal") << 0 << false;
-    QTest::newRow("Star, high speed") << 1 << true;
-    QTest::newRow("Onigiri") << 2 << false;
+    QTest::addColumn<bool>("redMoves");
+    QTest::newRow("Normal, green") << 0 << false << false;
+    QTest::newRow("Star, high speed, green") << 1 << true << false;
+    QTest::newRow("Onigiri, green") << 2 << false << false;
+    QTest::newRow("Normal, red") << 0 << false << true;
+    QTest::newRow("Star, red") << 1 << false << true;
+    QTest::newRow("Onigiri, red") << 2 << false << true;
 }
 
 void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue() {
     QFETCH(int, set);
     QFETCH(bool, highSpeed);
+    QFETCH(bool, redMoves);
     WindowHarness h;
     h.Create();
     const ui::MainMenu& m = h.form->Menu();
     h.form->ImgPtnClick(QList<QAction*>{m.Ptn0, m.Ptn1, m.Ptn2}[set]);
     m.Speed->setChecked(highSpeed);
+    if (redMoves) {
+        h.form->GModeClick(m.G2P);
+        h.form->FAttackClick(m.A2P);
+    }
     h.form->StartGameClick();
     h.Pacer().pauses.clear();
     h.Sound().played.clear();
 
-    // Green takes (5, 3), turning red's (5, 4): frames of the placed stone, then the captured one.
-    std::vector<std::pair<QRgb, Cell>> seen;
-    h.Pacer().onPause = [&](std::size_t) {
-        seen.emplace_back(CellColour(*h.form, 5, seen.size() < 5 ? 3 : 4),
-                          h.form->Game().board.At(5, seen.size() < 5 ? 3 : 4));
+    // Green takes (5, 3), turning red's (5, 4); red takes (4, 3), turning green's (4, 4). The
+    // frames of the placed stone come first, then the captured one's; each stone's sound starts
+    // before its first frame.
+    const int x = redMoves ? 4 : 5;
+    const Cell mover = redMoves ? kSide1 : kSide0;
+    struct Seen {
+        QRgb colour;
+        Cell value;
+        std::size_t sounds;
     };
-    h.ClickCell(5, 3);
-    const int toGreen[] = {7, 8, 9, 10, 1};
+    std::vector<Seen> seen;
+    h.Pacer().onPause = [&](std::size_t) {
+        const int y = seen.size() < 5 ? 3 : 4;
+        seen.push_back(
+            {CellColour(*h.form, x, y), h.form->Game().board.At(x, y), h.Sound().played.size()});
+    };
+    h.ClickCell(x, 3);
+    const std::array<int, 5> frames =
+        redMoves ? std::array{2, 3, 4, 5, 6} : std::array{7, 8, 9, 10, 1};
     QCOMPARE(seen.size(), std::size_t{10});
     for (int k = 0; k < 5; ++k) {
-        QCOMPARE(seen[k].first, FrameColour(set, toGreen[k]));
-        QCOMPARE(seen[k].second, kEmpty);  // the value comes after the last frame
-        QCOMPARE(seen[k + 5].first, FrameColour(set, toGreen[k]));
-        QCOMPARE(seen[k + 5].second, kSide1);
+        QCOMPARE(seen[k].colour, FrameColour(set, frames[k]));
+        QCOMPARE(seen[k].value, kEmpty);  // the value comes after the last frame
+        QCOMPARE(seen[k].sounds, std::size_t{1});
+        QCOMPARE(seen[k + 5].colour, FrameColour(set, frames[k]));
+        QCOMPARE(seen[k + 5].value, Opponent(mover));
+        QCOMPARE(seen[k + 5].sounds, std::size_t{2});
     }
     QCOMPARE(h.Pacer().pauses, std::vector<unsigned>(10, highSpeed ? 50u : 100u));
     QCOMPARE(h.Sound().played, std::vector<QString>(2, QStringLiteral("ZorTurn0.wav")));
-    QCOMPARE(h.form->Game().board.At(5, 4), kSide0);
+    QCOMPARE(h.form->Game().board.At(x, 4), mover);
 }
 
 void WindowTest::gameModeSwitchesTheModePanelAtOnce() {
