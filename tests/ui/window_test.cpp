@@ -131,7 +131,7 @@ void WindowTest::menuTreeAndItsChoices() {
     QCOMPARE(h.form->StatusBar().Text(2), QStringLiteral("2P MODE"));
     QCOMPARE(h.form->Game().ImagePattern, std::uint8_t{1});
 
-    // Help and Version run their own commands.
+    // Version, Help and Clear Game run their own commands.
     int aboutBoxes = 0;
     h.form->AttachSecondaryWindows({nullptr, nullptr, [&] { ++aboutBoxes; }});
     help::LoadHelpLibrary();
@@ -143,6 +143,8 @@ void WindowTest::menuTreeAndItsChoices() {
     QVERIFY(h.form->findChild<help::HelpWindow*>() != nullptr);
     QCOMPARE(aboutBoxes, 1);
     help::UnloadHelpLibrary();
+    m.ClearGame->trigger();
+    QCOMPARE(h.form->Game().GameState, std::uint8_t{0});
 }
 
 void WindowTest::menuEnablingFollowsTheGame() {
