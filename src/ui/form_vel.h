@@ -70,6 +70,8 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
   protected:
     void closeEvent(QCloseEvent* event) override;   // FormCloseQuery
     void keyPressEvent(QKeyEvent* event) override;  // FormKeyDown
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:
@@ -91,6 +93,7 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
 
     void ConnectMenu();
     void PresentBoard();
+    void FollowWindowState();
 
     std::unique_ptr<Pacer> pacer_;
     std::unique_ptr<SoundOutput> sound_;

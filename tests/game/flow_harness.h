@@ -84,7 +84,10 @@ class FakeView : public GameView {
 };
 
 struct FlowHarness {
-    FlowHarness() { view.Attach(flow); }
+    FlowHarness() {
+        view.Attach(flow);
+        flow.Computer().InitWeights();  // as the window's FormCreate does
+    }
 
     // Puts a running game in the given position with `turn` to move.
     void Load(const Rows& rows, Cell turn) {
