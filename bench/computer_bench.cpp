@@ -17,6 +17,7 @@ class DiscardingLog final : public DebugLog {
 void ComputerMove(benchmark::State& state, Position (*make)()) {
     const Board start = make().board;
     ComputerPlayer computer;
+    computer.InitWeights();
     DiscardingLog log;
     for (auto _ : state) {
         Board board = start;
@@ -28,6 +29,7 @@ void ComputerMove(benchmark::State& state, Position (*make)()) {
 void AdjustCornerWeights(benchmark::State& state, Position (*make)()) {
     const Board board = make().board;
     ComputerPlayer computer;
+    computer.InitWeights();
     DiscardingLog log;
     for (auto _ : state) computer.AdjustCornerWeights(board, log);
 }

@@ -43,6 +43,7 @@ class GameFlow : private StoneTurner {
     void AbandonRunningMoves() { ++generation_; }
 
     ComputerPlayer& Computer() { return computer_; }
+    const ComputerPlayer& Computer() const { return computer_; }
 
   private:
     // Animates a cell, then stores its value: the only writer of a side's value into a cell.

@@ -65,6 +65,8 @@ HelpWindow::HelpWindow(std::shared_ptr<const ChmApi> api, QWidget* owner)
     pages_->addWidget(message_);
 
     connect(contents_, &QTreeWidget::currentItemChanged, this, &HelpWindow::showEntry);
+    // A click on the entry already selected shows its place again, from the top.
+    connect(contents_, &QTreeWidget::itemClicked, this, &HelpWindow::showEntry);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::selectEntryOf);
 }
 

@@ -45,7 +45,8 @@ TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<SoundOutput> so
     setFont(ProgramFont());
     setProperty("helpContext", kHelpContext);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
 
     menu_ = BuildMainMenu(menuBar());
     client_ = new ClientArea(
@@ -53,12 +54,9 @@ TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<SoundOutput> so
         [this](QPointF position) { FormMouseDown(position); });
     client_->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(client_);
-    client_->setFixedSize(kClientWidth, kClientHeight);
+    client_->setMinimumSize(kClientWidth, kClientHeight);
     statusBar_ = new StatusPanels(client_);
-    statusBar_->setGeometry(0, kClientHeight - StatusPanels::kHeight, kClientWidth,
-                            StatusPanels::kHeight);
-    // Not resizable by dragging: the window keeps the size of its menu bar and client area.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    FollowWindowState();
 
     ConnectMenu();
     timer_ = new QTimer(this);
@@ -80,12 +78,18 @@ void TFormVel::ConnectMenu() {
     connect(menu_.StartGame, &QAction::triggered, this, &TFormVel::StartGameClick);
     connect(menu_.ClearGame, &QAction::triggered, this, &TFormVel::ClearGameClick);
     connect(menu_.Exit, &QAction::triggered, this, &TFormVel::ExitClick);
-    for (QAction* item : {menu_.G1P, menu_.G2P})
-        connect(item, &QAction::triggered, this, [this, item] { GModeClick(item); });
-    for (QAction* item : {menu_.A1P, menu_.A2P})
-        connect(item, &QAction::triggered, this, [this, item] { FAttackClick(item); });
+    // A check item toggles its own mark before it reports the click; the one-of-many handlers set
+    // the marks themselves, and leave them as they were when they refuse.
+    auto connectChoice = [this](QAction* item, void (TFormVel::*handler)(QAction*)) {
+        connect(item, &QAction::triggered, this, [this, item, handler](bool checked) {
+            item->setChecked(!checked);
+            (this->*handler)(item);
+        });
+    };
+    for (QAction* item : {menu_.G1P, menu_.G2P}) connectChoice(item, &TFormVel::GModeClick);
+    for (QAction* item : {menu_.A1P, menu_.A2P}) connectChoice(item, &TFormVel::FAttackClick);
     for (QAction* item : {menu_.Ptn0, menu_.Ptn1, menu_.Ptn2})
-        connect(item, &QAction::triggered, this, [this, item] { ImgPtnClick(item); });
+        connectChoice(item, &TFormVel::ImgPtnClick);
     // Sound On and High Speed are plain check items: the menu toggles the mark, and the next
     // sound or frame reads it.
     connect(menu_.Topic, &QAction::triggered, this, &TFormVel::TopicClick);
@@ -97,7 +101,6 @@ void TFormVel::AttachSecondaryWindows(SecondaryWindows windows) {
 }
 
 void TFormVel::FormCreate() {
-    client_->setFixedSize(kClientWidth, kClientHeight);
     flow_.Computer().InitWeights();
     picture_.Create(LoadPieceImages(kPatternFile));
     imagePattern_ = 0;
@@ -109,6 +112,29 @@ void TFormVel::showEvent(QShowEvent* event) {
     if (centred_) return;
     centred_ = true;
     CentreFrameOnScreen(*this);
+}
+
+// Not resizable by dragging: a normal window keeps the size of its menu bar and client area. A
+// maximised one, or one a window manager sizes itself, keeps the board at the top left and the
+// status bar along the bottom edge.
+void TFormVel::FollowWindowState() {
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    }
+}
+
+void TFormVel::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) FollowWindowState();
+}
+
+void TFormVel::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    statusBar_->setGeometry(0, client_->height() - StatusPanels::kHeight, client_->width(),
+                            StatusPanels::kHeight);
 }
 
 void TFormVel::StartGameClick() {
@@ -133,16 +159,21 @@ void TFormVel::MenuClick() {
     menu_.ClearGame->setEnabled(!idle);
 }
 
+// The game options change only between games: a menu opened before a game started may still
+// offer them once it runs.
 void TFormVel::GModeClick(QAction* item) {
+    if (game_.GameState != 0) return;
     CheckOnly({menu_.G1P, menu_.G2P}, item);
     flow_.UpdateStatus();
 }
 
 void TFormVel::FAttackClick(QAction* item) {
+    if (game_.GameState != 0) return;
     CheckOnly({menu_.A1P, menu_.A2P}, item);
 }
 
 void TFormVel::ImgPtnClick(QAction* item) {
+    if (game_.GameState != 0) return;
     CheckOnly({menu_.Ptn0, menu_.Ptn1, menu_.Ptn2}, item);
     const std::array<QAction*, 3> sets{menu_.Ptn0, menu_.Ptn1, menu_.Ptn2};
     for (std::uint8_t set = 0; set < sets.size(); ++set) {

@@ -56,6 +56,9 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     void TimerTimer();
 
     const GameData& Game() const { return game_; }
+    const GameFlow& Flow() const { return flow_; }
+    // The image set the next stones are drawn from: 0 Normal, 1 Star, 2 Onigiri.
+    std::uint8_t ImagePattern() const override { return imagePattern_; }
     // The wait after each frame of a stone: shorter at high speed.
     unsigned FramePause() const;
     const BoardPicture& Picture() const { return picture_; }
@@ -71,6 +74,8 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
   protected:
     void closeEvent(QCloseEvent* event) override;   // FormCloseQuery
     void keyPressEvent(QKeyEvent* event) override;  // FormKeyDown
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:
@@ -85,13 +90,13 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     // Options
     bool OnePlayerMode() const override;
     bool Side0First() const override;
-    std::uint8_t ImagePattern() const override { return imagePattern_; }
     // DebugLog: lines go to the debug window once it exists.
     void AppendLine(const std::string& line) override;
 
     void ConnectMenu();
     void PresentBoard();
     bool SoundOn() const;
+    void FollowWindowState();
 
     std::unique_ptr<Pacer> pacer_;
     std::unique_ptr<SoundOutput> sound_;

@@ -32,18 +32,21 @@ TEST(ComputerTurn, AnswersTheOpeningOnTheFirstCellOfEqualCandidates) {
                                                     "X:6 Y:5 P:25 A:2", "X:5 Y:6 P:25 A:2"}));
 }
 
-TEST(ComputerTurn, LogsTheWeightTableBeforeTheWait) {
+TEST(ComputerTurn, LogsTheWeightTableAndChimesBeforeTheWait) {
     FlowHarness h = OnePlayerGame(kOpening, kSide1);
     h.view.onPause = [&](std::size_t index) {
         if (index == 0) {
             ASSERT_EQ(h.log.lines.size(), 10u);
+            ASSERT_EQ(h.view.sounds, std::vector<std::string>{kComputerSound});
         }
     };
     h.flow.TimerTimer();
     EXPECT_EQ(h.log.lines[0], kRule);
-    EXPECT_EQ(h.log.lines[1], "95-15-50-40-40-50-15-95");
-    EXPECT_EQ(h.log.lines[4], "40-20-25-10-10-25-20-40");
-    EXPECT_EQ(h.log.lines[8], "95-15-50-40-40-50-15-95");
+    EXPECT_EQ(std::vector<std::string>(h.log.lines.begin() + 1, h.log.lines.begin() + 9),
+              (std::vector<std::string>{"95-15-50-40-40-50-15-95", "15-10-30-20-20-30-10-15",
+                                        "50-30-35-25-25-35-30-50", "40-20-25-10-10-25-20-40",
+                                        "40-20-25-10-10-25-20-40", "50-30-35-25-25-35-30-50",
+                                        "15-10-30-20-20-30-10-15", "95-15-50-40-40-50-15-95"}));
     EXPECT_EQ(h.log.lines[9], kRule);
     EXPECT_EQ(h.log.lines.size(), 10u + 4u);
 }
@@ -161,6 +164,31 @@ TEST(CornerWeights, TheComputersCornerMakesItsEdgesAttractive) {
         EXPECT_EQ(computer.WeightAt(e.x, e.y), e.weight) << e.x << "," << e.y;
     EXPECT_EQ(h.log.lines[7], "15-10-30-20-20-50-80-80");
     EXPECT_EQ(h.log.lines[8], "95-15-50-40-60-70-80-95");
+}
+
+// Each corner rewrites its neighbours as the top left one does, mirrored, for either owner.
+TEST(CornerWeights, EveryCornerAndOwnerAlike) {
+    for (const char owner : {'G', 'R'}) {
+        ComputerPlayer::WeightTable topLeft{};
+        for (const auto& [cornerX, cornerY] : {std::pair{1, 1}, {8, 1}, {8, 8}, {1, 8}}) {
+            std::array<std::string, 8> rows;
+            std::copy(kOpening.begin(), kOpening.end(), rows.begin());
+            rows[cornerY - 1][cornerX - 1] = owner;
+            FlowHarness h = OnePlayerGame(
+                {rows[0], rows[1], rows[2], rows[3], rows[4], rows[5], rows[6], rows[7]}, kSide1);
+            h.flow.TimerTimer();
+            for (int y = 1; y <= 8; ++y) {
+                for (int x = 1; x <= 8; ++x) {
+                    auto& mirrored =
+                        topLeft[cornerX == 1 ? x - 1 : 8 - x][cornerY == 1 ? y - 1 : 8 - y];
+                    if (cornerX == 1 && cornerY == 1) mirrored = h.flow.Computer().WeightAt(x, y);
+                    EXPECT_EQ(h.flow.Computer().WeightAt(x, y), mirrored)
+                        << owner << " corner " << cornerX << "," << cornerY << " cell " << x << ","
+                        << y;
+                }
+            }
+        }
+    }
 }
 
 // The human always takes the first legal cell; the computer answers on every tick. Each stone

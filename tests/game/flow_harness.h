@@ -77,6 +77,8 @@ class FakeView : public GameView {
 };
 
 struct FlowHarness {
+    FlowHarness() { flow.Computer().InitWeights(); }  // as the window's FormCreate does
+
     // Puts a running game in the given position with `turn` to move.
     void Load(const Rows& rows, Cell turn) {
         game.board = FromAscii(rows);

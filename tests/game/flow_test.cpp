@@ -163,6 +163,7 @@ struct EndCase {
     Rows rows;
     bool onePlayer;
     std::string score;
+    std::uint8_t imagePattern = 0;
 };
 
 // Cases print as their names in test listings.
@@ -175,10 +176,14 @@ class GameEnd : public ::testing::TestWithParam<EndCase> {};
 TEST_P(GameEnd, GameOverBoxThenScoreBox) {
     FlowHarness h;
     h.options.onePlayer = GetParam().onePlayer;
-    h.Load(GetParam().rows, kSide0);
-    h.Click(8, 8);
-    EXPECT_EQ(h.view.boxes, (std::vector<Box>{{Box::Information, kGameOver},
-                                              {Box::Information, GetParam().score}}));
+    h.options.imagePattern = GetParam().imagePattern;
+    for (int game = 1; game <= 2; ++game) {  // the second game counts afresh
+        h.view.boxes.clear();
+        h.Load(GetParam().rows, kSide0);
+        h.Click(8, 8);
+        EXPECT_EQ(h.view.boxes, (std::vector<Box>{{Box::Information, kGameOver},
+                                                  {Box::Information, GetParam().score}}));
+    }
     EXPECT_EQ(h.game.GameState, 0);
     EXPECT_EQ(h.game.Busy, 0);
     EXPECT_EQ(h.view.status.title, "VELTOR Ver2.0");
@@ -196,7 +201,13 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, GameEnd,
                                                    {"........", "........", "........", "........",
                                                     "........", "........", "........", "....GRR."},
                                                    true,
-                                                   "YOU (GREEN)  4  対  COM (RED)  0"}),
+                                                   "YOU (GREEN)  4  対  COM (RED)  0"},
+                                           EndCase{"OnigiriWipeOut",
+                                                   {"........", "........", "........", "........",
+                                                    "........", "........", "........", "....GRR."},
+                                                   true,
+                                                   "YOU (ONIGIRI)  4  対  COM (SUSHI)  0",
+                                                   2}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Two people clicking, each always the first legal cell, until the game ends by itself.

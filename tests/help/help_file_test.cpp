@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -164,6 +165,13 @@ void HelpFileTest::pages() {
 
     const QUrl url = ArchiveUrl(local);
     QCOMPARE(browser->source(), url);
+    // Scrolled away, a click on the selected entry shows its place again.
+    QScrollBar* scrollBar = browser->verticalScrollBar();
+    const int place = scrollBar->value();
+    scrollBar->setValue(scrollBar->maximum());
+    QTest::mouseClick(contents->viewport(), Qt::LeftButton, {},
+                      contents->visualItemRect(items.first()).center());
+    QCOMPARE(scrollBar->value(), place);
     const QString text = browser->toPlainText();
     QVERIFY(!text.trimmed().isEmpty());
     QVERIFY2(!text.contains(QStringLiteral("はヘルプファイルの中にありません")), qPrintable(text));

@@ -4,9 +4,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
+#include "chm_help.h"
 #include "client_area.h"
+#include "help_window.h"
 #include "piece_images.h"
 #include "status_panels.h"
 #include "window_harness.h"
@@ -22,8 +25,7 @@ class WindowTest : public QObject {
     void clicksMapToCellsTruncatingTowardZero_data();
     void clicksMapToCellsTruncatingTowardZero();
     void cutsTheImageListInSetThenFrameOrder();
-    void menuCaptionsAndCheckMarks_data();
-    void menuCaptionsAndCheckMarks();
+    void menuTreeAndItsChoices();
     void menuEnablingFollowsTheGame();
     void clearBoardAlwaysDrawsTheFirstSetsEmptyCell();
     void turnStonePlaysFiveFramesThenStoresTheValue_data();
@@ -33,6 +35,7 @@ class WindowTest : public QObject {
     void clearGameDuringAMoveLeavesPictureAndBoardAgreeing();
     void aRepaintShowsTheBoardAsLastDrawn();
     void closeQuestionAnsweredNoKeepsTheProgram();
+    void maximisedTheStatusBarSpansTheBottom();
     void onlyShiftF12ShowsTheDebugWindow_data();
     void onlyShiftF12ShowsTheDebugWindow();
     void theComputerWaitsWhileAMenuIsOpen();
@@ -48,8 +51,8 @@ void WindowTest::startsIdleWithTheTitleAndMode() {
     QCOMPARE(status.Text(2), QStringLiteral("1P MODE"));
     QCOMPARE(h.form->windowTitle(), QStringLiteral("Zorblin Veltor"));
     QCOMPARE(h.form->Client().size(), QSize(340, 360));
-    QCOMPARE(status.geometry(), QRect(0, 341, 340, 19));
     QCOMPARE(h.form->Timer().interval(), 100);
+    QCOMPARE(h.form->Flow().Computer().WeightAt(1, 1), std::uint8_t{95});
     // Screen readers get the panels' texts.
     const QLabel* title = status.findChild<QLabel*>(QStringLiteral("StatusPanel0"));
     QAccessibleInterface* accessible =
@@ -89,47 +92,80 @@ void WindowTest::cutsTheImageListInSetThenFrameOrder() {
     }
 }
 
-void WindowTest::menuCaptionsAndCheckMarks_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<bool>("checked");
-    const struct {
-        const char* name;
-        const char* caption;
-        bool checked;
-    } items[] = {
-        {"StartGame", "&Start Game", false},
-        {"ClearGame", "&Clear Game", false},
-        {"Exit", "E&xit", false},
-        {"GameMode", "&Game Mode", false},
-        {"G1P", "1P", true},
-        {"G2P", "2P", false},
-        {"Attack", "&First Attack", false},
-        {"A1P", "GREEN 1P", true},
-        {"A2P", "RED     2P or Com", false},
-        {"Sound", "&Sound On", true},
-        {"Speed", "&High Speed", false},
-        {"Image", "&Image", false},
-        {"Ptn0", "Nomal", true},
-        {"Ptn1", "Star", false},
-        {"Ptn2", "Onigiri", false},
-        {"Topic", "&Help", false},
-        {"Version", "&Version", false},
-    };
-    for (const auto& item : items)
-        QTest::newRow(item.name) << item.name << QString::fromUtf8(item.caption) << item.checked;
+namespace {
+
+// The menus as the user sees them: captions, separators, check marks, help contexts and any
+// shortcut, submenus in braces.
+QString MenuTree(const QList<QAction*>& actions) {
+    QStringList items;
+    for (const QAction* action : actions) {
+        if (action->isSeparator()) {
+            items << QStringLiteral("-");
+            continue;
+        }
+        QString item = action->text();
+        if (action->isCheckable()) item += action->isChecked() ? " [x]" : " [ ]";
+        if (const QVariant context = action->property("helpContext"); context.isValid())
+            item += " #" + context.toString();
+        if (!action->shortcut().isEmpty()) item += " key " + action->shortcut().toString();
+        if (action->menu() != nullptr) item += " {" + MenuTree(action->menu()->actions()) + "}";
+        items << item;
+    }
+    return items.join(QStringLiteral(" | "));
 }
 
-void WindowTest::menuCaptionsAndCheckMarks() {
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QFETCH(bool, checked);
+QString MenuTree(const ui::TFormVel& form) {
+    return MenuTree(form.menuBar()->actions());
+}
+
+}  // namespace
+
+void WindowTest::menuTreeAndItsChoices() {
     WindowHarness h;
-    const QList<QAction*> found = h.form->findChildren<QAction*>(name);
-    QVERIFY(!found.isEmpty());
-    QCOMPARE(found.first()->text(), caption);
-    QCOMPARE(found.first()->isChecked(), checked);
-    QVERIFY(found.first()->shortcut().isEmpty());
+    h.Create();
+    const ui::MainMenu& m = h.form->Menu();
+    const QString start = QStringLiteral(
+        "&Game #3 {&Start Game #13 | &Clear Game #14 | - | E&xit #15} | "
+        "&Option #3 {&Game Mode #4 {1P [x] | 2P [ ]} | "
+        "&First Attack #5 {GREEN 1P [x] | RED     2P or Com [ ]} | - | "
+        "&Sound On [x] #6 | &High Speed [ ] #7 | - | &Image #8 {Nomal [x] | Star [ ] | Onigiri [ "
+        "]}} | "
+        "&Help #3 {&Help | - | &Version}");
+    QCOMPARE(MenuTree(*h.form), start);
+
+    // One of many, chosen twice to show a choice made again stays made.
+    for (QAction* item : {m.G2P, m.A2P, m.Ptn1, m.G2P, m.Speed}) item->trigger();
+    QString chosen = start;
+    chosen.replace("1P [x] | 2P [ ]", "1P [ ] | 2P [x]")
+        .replace("1P [x] | RED     2P or Com [ ]", "1P [ ] | RED     2P or Com [x]")
+        .replace("Nomal [x] | Star [ ]", "Nomal [ ] | Star [x]")
+        .replace("Speed [ ]", "Speed [x]");
+    QCOMPARE(MenuTree(*h.form), chosen);
+    QCOMPARE(h.form->StatusBar().Text(2), QStringLiteral("2P MODE"));
+    QCOMPARE(h.form->ImagePattern(), std::uint8_t{1});
+
+    // During a game, a menu opened before it began changes none of the game options.
+    m.StartGame->trigger();
+    QCOMPARE(h.form->Game().GameState, std::uint8_t{1});
+    for (QAction* item : {m.G1P, m.A1P, m.Ptn2}) item->trigger();
+    QCOMPARE(MenuTree(*h.form), chosen);
+    QCOMPARE(h.form->StatusBar().Text(2), QStringLiteral("2P MODE"));
+    QCOMPARE(h.form->ImagePattern(), std::uint8_t{1});
+
+    // Version, Help and Clear Game run their own commands.
+    int aboutBoxes = 0;
+    h.form->AttachSecondaryWindows({nullptr, nullptr, [&] { ++aboutBoxes; }});
+    help::LoadHelpLibrary();
+    QVERIFY2(help::HelpAvailable(), "the help reader library is missing");
+    m.Version->trigger();
+    QCOMPARE(aboutBoxes, 1);
+    QVERIFY(h.form->findChild<help::HelpWindow*>() == nullptr);
+    m.Topic->trigger();
+    QVERIFY(h.form->findChild<help::HelpWindow*>() != nullptr);
+    QCOMPARE(aboutBoxes, 1);
+    help::UnloadHelpLibrary();
+    m.ClearGame->trigger();
+    QCOMPARE(h.form->Game().GameState, std::uint8_t{0});
 }
 
 void WindowTest::menuEnablingFollowsTheGame() {
@@ -166,15 +202,20 @@ void WindowTest::clearBoardAlwaysDrawsTheFirstSetsEmptyCell() {
 void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue_data() {
     QTest::addColumn<int>("set");
     QTest::addColumn<bool>("highSpeed");
+    QTest::addColumn<bool>("redMoves");
     QTest::addColumn<bool>("soundOn");
-    QTest::newRow("Normal") << 0 << false << true;
-    QTest::newRow("Star, high speed, no sound") << 1 << true << false;
-    QTest::newRow("Onigiri") << 2 << false << true;
+    QTest::newRow("Normal, green") << 0 << false << false << true;
+    QTest::newRow("Star, high speed, green, no sound") << 1 << true << false << false;
+    QTest::newRow("Onigiri, green") << 2 << false << false << true;
+    QTest::newRow("Normal, red") << 0 << false << true << true;
+    QTest::newRow("Star, red") << 1 << false << true << true;
+    QTest::newRow("Onigiri, red") << 2 << false << true << true;
 }
 
 void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue() {
     QFETCH(int, set);
     QFETCH(bool, highSpeed);
+    QFETCH(bool, redMoves);
     QFETCH(bool, soundOn);
     WindowHarness h;
     h.Create();
@@ -182,43 +223,59 @@ void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue() {
     h.form->ImgPtnClick(QList<QAction*>{m.Ptn0, m.Ptn1, m.Ptn2}[set]);
     m.Speed->setChecked(highSpeed);
     m.Sound->setChecked(soundOn);
+    if (redMoves) {
+        h.form->GModeClick(m.G2P);
+        h.form->FAttackClick(m.A2P);
+    }
     h.form->StartGameClick();
     h.Pacer().pauses.clear();
     h.Sound().played.clear();
 
-    // Green takes (5, 3), turning red's (5, 4): frames of the placed stone, then the captured one.
-    std::vector<std::pair<QRgb, Cell>> seen;
-    h.Pacer().onPause = [&](std::size_t) {
-        seen.emplace_back(CellColour(*h.form, 5, seen.size() < 5 ? 3 : 4),
-                          h.form->Game().board.At(5, seen.size() < 5 ? 3 : 4));
+    // Green takes (5, 3), turning red's (5, 4); red takes (4, 3), turning green's (4, 4). The
+    // frames of the placed stone come first, then the captured one's; each stone's sound starts
+    // before its first frame.
+    const int x = redMoves ? 4 : 5;
+    const Cell mover = redMoves ? kSide1 : kSide0;
+    struct Seen {
+        QRgb colour;
+        Cell value;
+        std::size_t sounds;
     };
-    h.ClickCell(5, 3);
-    const int toGreen[] = {7, 8, 9, 10, 1};
+    std::vector<Seen> seen;
+    h.Pacer().onPause = [&](std::size_t) {
+        const int y = seen.size() < 5 ? 3 : 4;
+        seen.push_back(
+            {CellColour(*h.form, x, y), h.form->Game().board.At(x, y), h.Sound().played.size()});
+    };
+    h.ClickCell(x, 3);
+    const std::array<int, 5> frames =
+        redMoves ? std::array{2, 3, 4, 5, 6} : std::array{7, 8, 9, 10, 1};
     QCOMPARE(seen.size(), std::size_t{10});
     for (int k = 0; k < 5; ++k) {
-        QCOMPARE(seen[k].first, FrameColour(set, toGreen[k]));
-        QCOMPARE(seen[k].second, kEmpty);  // the value comes after the last frame
-        QCOMPARE(seen[k + 5].first, FrameColour(set, toGreen[k]));
-        QCOMPARE(seen[k + 5].second, kSide1);
+        QCOMPARE(seen[k].colour, FrameColour(set, frames[k]));
+        QCOMPARE(seen[k].value, kEmpty);  // the value comes after the last frame
+        QCOMPARE(seen[k].sounds, std::size_t{soundOn ? 1u : 0u});
+        QCOMPARE(seen[k + 5].colour, FrameColour(set, frames[k]));
+        QCOMPARE(seen[k + 5].value, Opponent(mover));
+        QCOMPARE(seen[k + 5].sounds, std::size_t{soundOn ? 2u : 0u});
     }
     QCOMPARE(h.Pacer().pauses, std::vector<unsigned>(10, highSpeed ? 50u : 100u));
     QCOMPARE(h.Sound().played,
              std::vector<QString>(soundOn ? 2 : 0, QStringLiteral("ZorTurn0.wav")));
-    QCOMPARE(h.form->Game().board.At(5, 4), kSide0);
+    QCOMPARE(h.form->Game().board.At(x, 4), mover);
 }
 
+// Nothing is redrawn when the set changes, and the names follow at the next status update.
 void WindowTest::imageSetChangesShowOnlyOnTheNextStone() {
     WindowHarness h;
     h.Create();
     h.form->GModeClick(h.form->Menu().G2P);
-    h.form->StartGameClick();
     h.form->ImgPtnClick(h.form->Menu().Ptn2);
-    QCOMPARE(h.form->StatusBar().Text(1), QStringLiteral("1P (GREEN)"));
-    QCOMPARE(CellColour(*h.form, 4, 4), FrameColour(0, 1));
-    h.ClickCell(5, 3);
-    QCOMPARE(CellColour(*h.form, 4, 4), FrameColour(0, 1));  // not redrawn
-    QCOMPARE(CellColour(*h.form, 5, 3), FrameColour(2, 1));
-    QCOMPARE(h.form->StatusBar().Text(1), QStringLiteral("2P (SUSHI)"));
+    QCOMPARE(h.form->Game().Player[0].Name, std::string("1P (GREEN)"));
+    QCOMPARE(CellColour(*h.form, 4, 4), FrameColour(0, 0));
+    h.form->StartGameClick();
+    QCOMPARE(CellColour(*h.form, 4, 4), FrameColour(2, 1));
+    QCOMPARE(h.form->StatusBar().Text(1), QStringLiteral("1P (ONIGIRI)"));
 }
 
 void WindowTest::gameModeSwitchesTheModePanelAtOnce() {
@@ -257,13 +314,43 @@ void WindowTest::aRepaintShowsTheBoardAsLastDrawn() {
     WindowHarness h;
     h.Create();
     h.form->StartGameClick();
+    h.Pacer().pauses.clear();
+    int compared = 0;
     h.Pacer().onPause = [&](std::size_t index) {
         if (index != 2) return;
+        ++compared;
         const QImage shown = h.form->Client().grab().toImage();
         QCOMPARE(shown.copy(10, 10, 320, 320).convertToFormat(QImage::Format_RGB32),
                  h.form->Picture().Bitmap()->convertToFormat(QImage::Format_RGB32));
     };
     h.ClickCell(5, 3);
+    QCOMPARE(compared, 1);
+}
+
+void WindowTest::maximisedTheStatusBarSpansTheBottom() {
+    WindowHarness h;
+    h.Create();
+    QVERIFY(h.form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    h.form->show();
+    QCOMPARE(h.form->minimumSize(), h.form->maximumSize());  // not resizable by dragging
+    QCOMPARE(h.form->StatusBar().geometry(), QRect(0, 341, 340, 19));
+    h.form->showMaximized();
+    QVERIFY(QTest::qWaitFor([&] { return h.form->width() > 340 + 100; }));
+    QWidget& client = h.form->Client();
+    const auto& status = h.form->StatusBar();
+    QCOMPARE(status.geometry(), QRect(0, client.height() - 19, client.width(), 19));
+    const auto panel = [&](int i) {
+        return status.findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(i))->geometry();
+    };
+    QCOMPARE(panel(0), QRect(0, 0, 118, 19));
+    QCOMPARE(panel(1), QRect(120, 0, 118, 19));
+    QCOMPARE(panel(2), QRect(240, 0, client.width() - 240, 19));
+    const QImage shown = client.grab().toImage();
+    QCOMPARE(shown.copy(10, 10, 320, 320).convertToFormat(QImage::Format_RGB32),
+             h.form->Picture().Bitmap()->convertToFormat(QImage::Format_RGB32));
+    h.form->showNormal();
+    QVERIFY(QTest::qWaitFor([&] { return h.form->Client().size() == QSize(340, 360); }));
+    QCOMPARE(status.geometry(), QRect(0, 341, 340, 19));
 }
 
 void WindowTest::closeQuestionAnsweredNoKeepsTheProgram() {
@@ -287,27 +374,34 @@ void WindowTest::closeQuestionAnsweredNoKeepsTheProgram() {
 void WindowTest::onlyShiftF12ShowsTheDebugWindow_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("buttonHeld");
     QTest::addColumn<int>("shown");
-    QTest::newRow("Shift+F12") << int(Qt::Key_F12) << int(Qt::ShiftModifier) << 1;
-    QTest::newRow("F12") << int(Qt::Key_F12) << int(Qt::NoModifier) << 0;
-    QTest::newRow("Ctrl+Shift+F12")
-        << int(Qt::Key_F12) << int(Qt::ShiftModifier | Qt::ControlModifier) << 0;
-    QTest::newRow("Alt+Shift+F12")
-        << int(Qt::Key_F12) << int(Qt::ShiftModifier | Qt::AltModifier) << 0;
-    QTest::newRow("Shift+F11") << int(Qt::Key_F11) << int(Qt::ShiftModifier) << 0;
-    QTest::newRow("F1") << int(Qt::Key_F1) << int(Qt::NoModifier) << 0;
+    const int f12 = Qt::Key_F12;
+    const int shift = Qt::ShiftModifier;
+    QTest::newRow("Shift+F12") << f12 << shift << false << 1;
+    QTest::newRow("Shift+F12, a mouse button held") << f12 << shift << true << 0;
+    QTest::newRow("F12") << f12 << int(Qt::NoModifier) << false << 0;
+    QTest::newRow("Ctrl+Shift+F12") << f12 << int(shift | Qt::ControlModifier) << false << 0;
+    QTest::newRow("Alt+Shift+F12") << f12 << int(shift | Qt::AltModifier) << false << 0;
+    QTest::newRow("Shift+F11") << int(Qt::Key_F11) << shift << false << 0;
+    QTest::newRow("F1") << int(Qt::Key_F1) << int(Qt::NoModifier) << false << 0;
 }
 
 void WindowTest::onlyShiftF12ShowsTheDebugWindow() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
+    QFETCH(bool, buttonHeld);
     QFETCH(int, shown);
     WindowHarness h;
     h.Create();
+    h.form->show();
     int showCount = 0;
     h.form->AttachSecondaryWindows({nullptr, [&] { ++showCount; }, nullptr});
+    const QPoint outsideTheBoard(335, 5);
+    if (buttonHeld) QTest::mousePress(&h.form->Client(), Qt::LeftButton, {}, outsideTheBoard);
     QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers));
     QApplication::sendEvent(h.form.get(), &press);
+    if (buttonHeld) QTest::mouseRelease(&h.form->Client(), Qt::LeftButton, {}, outsideTheBoard);
     QCOMPARE(showCount, shown);
 }
 
