@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+#include <stdexcept>
 
 #include "chm_help.h"
 #include "client_area.h"
@@ -99,13 +100,18 @@ void TFormVel::AttachSecondaryWindows(SecondaryWindows windows) {
 void TFormVel::FormCreate() {
     client_->setFixedSize(kClientWidth, kClientHeight);
     flow_.Computer().InitWeights();
-    picture_.Create(LoadPieceImages(kPatternFile));
+    // On a high-resolution screen the board is drawn in screen pixels from the 2x frames.
+    const qreal ratio = devicePixelRatioF();
+    PieceImages images = LoadPieceImagesFor(kPatternFile, ratio);
+    picture_.Create(std::move(images.frames), images.highResolution ? ratio : 1.0);
     ClearBoard();
     game_.GameState = 0;
     game_.Busy = 0;
     game_.Turn = 0;
     game_.ImagePattern = 0;
     UpdateStatus();
+    // A broken 2x file is reported like the pattern file, once the game is ready without it.
+    if (!images.twinError.empty()) throw std::runtime_error(images.twinError);
 }
 
 void TFormVel::showEvent(QShowEvent* event) {
