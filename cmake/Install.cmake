@@ -2,7 +2,8 @@
 #
 #   bin/zorvel                       the command: starts the program in share/zorvel
 #   lib/zorvel/zorvel, zorvel.chm    the program, with its help file beside it
-#   share/zorvel/                    ZorPatn.bmp, ZorTurn0.wav, ZorTurn1.wav, loaded by bare name
+#   share/zorvel/                    ZorPatn.bmp, ZorPatn@2x.bmp, ZorTurn0.wav, ZorTurn1.wav,
+#                                    loaded by bare name
 #   share/applications/<id>.desktop  the menu entry, which runs the command in share/zorvel
 #   share/icons/hicolor/<n>x<n>/apps/zorvel.png
 #   share/metainfo/<id>.metainfo.xml

@@ -22,7 +22,7 @@ ClientArea::ClientArea(QWidget* parent, std::function<const QImage*()> boardBitm
 
 void ClientArea::PresentBoard() {
     if (const QImage* bitmap = boardBitmap_())
-        repaint(QRect(QPoint(kBoardLeft, kBoardTop), bitmap->size()));
+        repaint(QRect(QPoint(kBoardLeft, kBoardTop), bitmap->deviceIndependentSize().toSize()));
 }
 
 // The picture holds the whole board, so a repaint never needs the game's state.

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
+#include <stdexcept>
 
 #include "chm_help.h"
 #include "client_area.h"
@@ -102,9 +103,14 @@ void TFormVel::AttachSecondaryWindows(SecondaryWindows windows) {
 
 void TFormVel::FormCreate() {
     flow_.Computer().InitWeights();
-    picture_.Create(LoadPieceImages(kPatternFile));
+    // On a high-resolution screen the board is drawn in screen pixels from the 2x frames.
+    const qreal ratio = devicePixelRatioF();
+    PieceImages images = LoadPieceImagesFor(kPatternFile, ratio);
+    picture_.Create(std::move(images.frames), images.highResolution ? ratio : 1.0);
     imagePattern_ = 0;
     flow_.StartUp();
+    // A broken 2x file is reported like the pattern file, once the game is ready without it.
+    if (!images.twinError.empty()) throw std::runtime_error(images.twinError);
 }
 
 void TFormVel::showEvent(QShowEvent* event) {

@@ -38,7 +38,8 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     ~TFormVel() override;
 
     // Initialises the tables, the pictures and the board. Throws when the pattern file cannot be
-    // used; the window then opens without pictures and no game can be started.
+    // used; the window then opens without pictures and no game can be started. Throws at the end,
+    // with everything ready, when the high-resolution pattern file cannot be read.
     void FormCreate();
     void AttachSecondaryWindows(SecondaryWindows windows);
 

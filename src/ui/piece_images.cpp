@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <stdexcept>
 
 #include "bmp_header.h"
@@ -29,33 +30,73 @@ QImage MakeTealTransparent(const QImage& frame) {
     return image;
 }
 
+// Reads a pattern picture drawn at `scale` pixels per board pixel, checked against its header
+// first. Throws with the error box's text when it cannot be used.
+QImage ReadPattern(const QString& path, int scale) {
+    const QString fullPath = QDir::current().absoluteFilePath(path);
+    QFile file(fullPath);
+    if (!file.open(QIODevice::ReadOnly)) FailToOpen(fullPath, file.errorString());
+    if (file.size() > kMaxFileBytes) FailToOpen(fullPath, QStringLiteral("The file is too large"));
+    const QByteArray bytes = file.readAll();
+    const QString problem = CheckBmpHeader(bytes, kFramesPerSet * kCellPixels * scale,
+                                           kImageSets * kCellPixels * scale);
+    if (!problem.isEmpty()) FailToOpen(fullPath, problem);
+    QImage pattern;
+    if (!pattern.loadFromData(bytes, "BMP"))
+        FailToOpen(fullPath, QStringLiteral("The file is not a BMP picture"));
+    return pattern;
+}
+
+// The twin belongs to the pattern file only if it was not made before it.
+bool TwinIsCurrent(const QString& path, const QString& twin) {
+    const QFileInfo twinFile(twin);
+    return twinFile.isFile() && twinFile.lastModified() >= QFileInfo(path).lastModified();
+}
+
 }  // namespace
 
-ImageList CutFrames(const QImage& pattern) {
+ImageList CutFrames(const QImage& pattern, int scale) {
+    const int cell = kCellPixels * scale;
     ImageList images;
     images.reserve(kImageSets * kFramesPerSet);
     for (int set = 0; set < kImageSets; ++set) {
         for (int frame = 0; frame < kFramesPerSet; ++frame) {
-            images.push_back(MakeTealTransparent(
-                pattern.copy(frame * kCellPixels, set * kCellPixels, kCellPixels, kCellPixels)));
+            QImage image = MakeTealTransparent(pattern.copy(frame * cell, set * cell, cell, cell));
+            image.setDevicePixelRatio(scale);
+            images.push_back(std::move(image));
         }
     }
     return images;
 }
 
 ImageList LoadPieceImages(const QString& path) {
-    const QString fullPath = QDir::current().absoluteFilePath(path);
-    QFile file(fullPath);
-    if (!file.open(QIODevice::ReadOnly)) FailToOpen(fullPath, file.errorString());
-    if (file.size() > kMaxFileBytes) FailToOpen(fullPath, QStringLiteral("The file is too large"));
-    const QByteArray bytes = file.readAll();
-    const QString problem =
-        CheckBmpHeader(bytes, kFramesPerSet * kCellPixels, kImageSets * kCellPixels);
-    if (!problem.isEmpty()) FailToOpen(fullPath, problem);
-    QImage pattern;
-    if (!pattern.loadFromData(bytes, "BMP"))
-        FailToOpen(fullPath, QStringLiteral("The file is not a BMP picture"));
-    return CutFrames(pattern);
+    return CutFrames(ReadPattern(path, 1));
+}
+
+QString HighResolutionTwin(const QString& path) {
+    const QFileInfo file(path);
+    return file.dir().filePath(file.completeBaseName() + QStringLiteral("@2x.") + file.suffix());
+}
+
+PieceImages LoadPieceImagesFor(const QString& path, qreal devicePixelRatio) {
+    constexpr int kTwinScale = 2;
+    const QImage pattern = ReadPattern(path, 1);
+    const QString twin = HighResolutionTwin(QDir::current().absoluteFilePath(path));
+    PieceImages images;
+    if (devicePixelRatio > 1 && TwinIsCurrent(path, twin)) {
+        try {
+            const QImage twinPattern = ReadPattern(twin, kTwinScale);
+            if (twinPattern.size() == pattern.size() * kTwinScale) {
+                images.frames = CutFrames(twinPattern, kTwinScale);
+                images.highResolution = true;
+                return images;
+            }
+        } catch (const std::runtime_error& error) {
+            images.twinError = error.what();
+        }
+    }
+    images.frames = CutFrames(pattern);
+    return images;
 }
 
 }  // namespace zorvel::ui

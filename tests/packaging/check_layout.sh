@@ -50,7 +50,7 @@ case $data_dir/ in
     "$prefix"/*) ;;
     *) fail "the data folder '$data_dir' lies outside the prefix" ;;
 esac
-for name in ZorPatn.bmp ZorTurn0.wav ZorTurn1.wav; do
+for name in ZorPatn.bmp ZorPatn@2x.bmp ZorTurn0.wav ZorTurn1.wav; do
     [ -f "$root$data_dir/$name" ] || fail "$name is not in the data folder $data_dir"
     accounted+=("$data_dir/$name")
 done

@@ -24,7 +24,7 @@ double Fibre(int x, int y) {
 
 // Fine dark lines of grain running across the board. They repeat every cell sideways, so that
 // neighbouring squares join without a seam; the vertical seam falls on the bevel.
-double Grain(int x, int y) {
+double Grain(double x, double y) {
     const double phase = 2.0 * std::numbers::pi * x / kCellSize;
     const double t = y + 0.9 * std::sin(phase + 0.7) + 0.4 * std::sin(2.0 * phase + 2.0);
     const double lines = std::pow(std::max(0.0, std::sin(t * 0.85)), 8.0) +
@@ -42,20 +42,25 @@ QColor Scaled(QColor colour, double factor) {
 
 }  // namespace
 
-QImage BoardCell() {
-    QImage cell(kCellSize, kCellSize, QImage::Format_RGB32);
-    const int last = kCellSize - 1;
-    for (int y = 0; y < kCellSize; ++y) {
-        for (int x = 0; x < kCellSize; ++x) {
-            QColor colour = Scaled(kWood, 1.0 + 0.05 * Grain(x, y) + 0.025 * Fibre(x, y));
-            if (x == 0 || y == 0) {
+QImage BoardCell(int scale) {
+    const int size = kCellSize * scale;
+    QImage cell(size, size, QImage::Format_RGB32);
+    // The bevel is one cell pixel wide, the grain follows cell pixels, the fibre device pixels.
+    const int last = size - scale;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const double grain =
+                Grain(static_cast<double>(x) / scale, static_cast<double>(y) / scale);
+            QColor colour = Scaled(kWood, 1.0 + 0.05 * grain + 0.025 * Fibre(x, y));
+            if (x < scale || y < scale) {
                 colour = kEdgeLight;
-            } else if (x == last || y == last) {
+            } else if (x >= last || y >= last) {
                 colour = kEdgeDark;
             }
             cell.setPixel(x, y, colour.rgb());
         }
     }
+    cell.setDevicePixelRatio(scale);
     return cell;
 }
 

@@ -1,4 +1,5 @@
-// Draws the game's pictures: the pattern file, the program's icons and the help pages' pictures.
+// Draws the game's pictures: the pattern file (also at twice the resolution, for high-resolution
+// screens), the program's icons and the help pages' pictures.
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -35,6 +36,12 @@ class Writer {
     bool failed_ = false;
 };
 
+// The name of a picture's high-resolution twin: "ZorPatn@2x.bmp" beside "ZorPatn.bmp".
+QString AtTwice(const QString& path) {
+    const QFileInfo file(path);
+    return file.dir().filePath(file.completeBaseName() + "@2x." + file.suffix());
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -52,8 +59,9 @@ int main(int argc, char* argv[]) {
     }
 
     Writer writer;
-    const QImage sheet = PatternSheet();
+    const QImage sheet = PatternSheet(1);
     writer.Save(sheet, pattern);
+    writer.Save(PatternSheet(2), AtTwice(pattern));
     for (int set = 0; set < kSetCount; ++set) {
         writer.Save(SetStrip(sheet, set), help.filePath(QString("set-%1.png").arg(kSetNames[set])));
     }

@@ -25,17 +25,26 @@ void AvoidKeyColour(QImage& image) {
     }
 }
 
+// The part of the sheet at (x, y) of w x h cell pixels; the copy keeps the device pixel ratio.
+QImage Part(const QImage& sheet, int x, int y, int w, int h) {
+    const int scale = qRound(sheet.devicePixelRatio());
+    return sheet.copy(x * scale, y * scale, w * scale, h * scale);
+}
+
 }  // namespace
 
-QImage PatternSheet() {
+QImage PatternSheet(int scale) {
     const std::unique_ptr<Piece> pieces[kSetCount] = {std::make_unique<DiscPiece>(),
                                                       std::make_unique<StarPiece>(),
                                                       std::make_unique<FoodPiece>()};
-    QImage sheet(kFrameCount * kCellSize, kSetCount * kCellSize, QImage::Format_RGB32);
+    QImage sheet(kFrameCount * kCellSize * scale, kSetCount * kCellSize * scale,
+                 QImage::Format_RGB32);
+    sheet.setDevicePixelRatio(scale);
     QPainter painter(&sheet);
     for (int set = 0; set < kSetCount; ++set) {
         for (int frame = 0; frame < kFrameCount; ++frame) {
-            painter.drawImage(frame * kCellSize, set * kCellSize, RenderFrame(*pieces[set], frame));
+            painter.drawImage(frame * kCellSize, set * kCellSize,
+                              RenderFrame(*pieces[set], frame, scale));
         }
     }
     painter.end();
@@ -44,11 +53,11 @@ QImage PatternSheet() {
 }
 
 QImage SetStrip(const QImage& sheet, int set) {
-    return sheet.copy(0, set * kCellSize, kFrameCount * kCellSize, kCellSize);
+    return Part(sheet, 0, set * kCellSize, kFrameCount * kCellSize, kCellSize);
 }
 
 QImage Frame(const QImage& sheet, int set, int frame) {
-    return sheet.copy(frame * kCellSize, set * kCellSize, kCellSize, kCellSize);
+    return Part(sheet, frame * kCellSize, set * kCellSize, kCellSize, kCellSize);
 }
 
 }  // namespace zorvel::artwork

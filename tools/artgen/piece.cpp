@@ -23,7 +23,8 @@ void PaintShadow(QPainter& painter, const QPainterPath& outline, double lift) {
     // A lifted piece throws its shadow further and softer.
     const QPainterPath cast =
         QTransform::fromTranslate(1.2 + 0.5 * lift, 1.8 + 0.6 * lift).map(outline);
-    painter.drawImage(0, 0, SoftShadow(cast, 0.45 - 0.05 * lift, 1 + qRound(lift / 2)));
+    const int scale = qRound(painter.device()->devicePixelRatio());
+    painter.drawImage(0, 0, SoftShadow(cast, 0.45 - 0.05 * lift, 1 + qRound(lift / 2), scale));
 }
 
 // The piece's thickness: its silhouette swept from the face towards `edge`.

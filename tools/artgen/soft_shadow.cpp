@@ -11,7 +11,7 @@ namespace {
 
 // One box-blur pass over the alpha channel, along rows or along columns.
 void BlurAlpha(QImage& image, int radius, bool alongRows) {
-    const int size = kCellSize;
+    const int size = image.width();
     std::vector<int> line(size);
     for (int a = 0; a < size; ++a) {
         for (int b = 0; b < size; ++b) {
@@ -36,8 +36,9 @@ void BlurAlpha(QImage& image, int radius, bool alongRows) {
 
 }  // namespace
 
-QImage SoftShadow(const QPainterPath& shape, double opacity, int radius) {
-    QImage shadow(kCellSize, kCellSize, QImage::Format_ARGB32_Premultiplied);
+QImage SoftShadow(const QPainterPath& shape, double opacity, int radius, int scale) {
+    QImage shadow(kCellSize * scale, kCellSize * scale, QImage::Format_ARGB32_Premultiplied);
+    shadow.setDevicePixelRatio(scale);
     shadow.fill(Qt::transparent);
     {
         QPainter painter(&shadow);
@@ -46,8 +47,8 @@ QImage SoftShadow(const QPainterPath& shape, double opacity, int radius) {
     }
     // Two passes of a box blur come close enough to a gaussian at this size.
     for (int pass = 0; pass < 2; ++pass) {
-        BlurAlpha(shadow, radius, true);
-        BlurAlpha(shadow, radius, false);
+        BlurAlpha(shadow, radius * scale, true);
+        BlurAlpha(shadow, radius * scale, false);
     }
     return shadow;
 }

@@ -32,8 +32,8 @@ PiecePose TurnPose(int frame) {
     return pose;
 }
 
-QImage RenderFrame(const Piece& piece, int frame) {
-    QImage image = BoardCell();
+QImage RenderFrame(const Piece& piece, int frame, int scale) {
+    QImage image = BoardCell(scale);
     if (frame != kEmptyFrame) {
         QPainter painter(&image);
         PaintPiece(painter, piece, TurnPose(frame), true);

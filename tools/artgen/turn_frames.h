@@ -11,7 +11,8 @@ namespace zorvel::artwork {
 PiecePose TurnPose(int frame);
 
 // Frame 0-10 of a set, opaque: the empty board cell, or the piece in its pose on that cell. Each
-// frame repaints the whole cell, so it hides whatever an earlier frame left there.
-QImage RenderFrame(const Piece& piece, int frame);
+// frame repaints the whole cell, so it hides whatever an earlier frame left there. Drawn at
+// `scale` device pixels per cell pixel, with that device pixel ratio.
+QImage RenderFrame(const Piece& piece, int frame, int scale);
 
 }  // namespace zorvel::artwork
