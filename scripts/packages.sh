@@ -2,7 +2,7 @@
 # Sourced by the play and test scripts.
 
 ZORVEL_BUILD_PACKAGES=(
-    cmake g++ make pkg-config
+    cmake g++ make ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev libqt6svg6
     libchm-dev libchm1 fp-utils-3.2.2
     fonts-ipafont-gothic

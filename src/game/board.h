@@ -37,7 +37,8 @@ class Board {
     void Reset() { cells_.fill(kEmpty); }
 
   private:
-    // Stored column by column, as the original tables were.
+    // Stored column by column: x, the first coordinate of every call, picks the column, as in an
+    // array indexed [x][y]. Only At and Set see the order; nothing else depends on it.
     static constexpr int Index(int x, int y) { return y + kSide * x; }
 
     std::array<Cell, kSide * kSide> cells_{};
