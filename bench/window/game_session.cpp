@@ -8,6 +8,7 @@
 #include "first_paint.h"
 #include "form_vel.h"
 #include "measuring_pacer.h"
+#include "yes_boxes.h"
 #include "oversleep_probe.h"
 #include "piece_images.h"
 #include "rules.h"
@@ -32,7 +33,8 @@ QPointF FirstLegalCell(const Board& board, Cell side) {
 SessionFigures PlaySession(std::unique_ptr<ui::Pacer> pacer, bool highSpeed, int exchanges) {
     auto measuring = std::make_unique<MeasuringPacer>(std::move(pacer));
     MeasuringPacer& pauses = *measuring;
-    ui::TFormVel form(std::move(measuring));
+    ui::TFormVel form(std::move(measuring), std::make_unique<ui::EffectSoundOutput>(),
+                      std::make_unique<YesBoxes>());
     form.FormCreate();
     form.Menu().Speed->setChecked(highSpeed);
     ShowAndWaitForFirstPaint(form);

@@ -93,7 +93,6 @@ void AddCpuFigures(std::vector<Figure>& figures, const SessionFigures& sleeping,
 
 int RunAll(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    ui::SetBoxAnswerer([](ui::BoxKind, const QString&) { return true; });
     std::vector<Figure> figures;
     AddStartFigures(figures);
     const SessionFigures normal = PlaySession(std::make_unique<ui::EventLoopPacer>(), false, 5);

@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
     try {
         form.FormCreate();
     } catch (const std::exception& error) {
-        zorvel::ZorVelApplication::ShowException(error);
+        app.ShowException(error);
     }
     zorvel::ProgramWindows secondaryWindows(form);
     QObject::connect(&form, &zorvel::ui::TFormVel::Closed, [] { QCoreApplication::exit(0); });

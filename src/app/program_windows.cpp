@@ -1,17 +1,19 @@
 #include "program_windows.h"
 
-#include "message_boxes.h"
+#include "chm_help.h"
 
 namespace zorvel {
 
-ProgramWindows::ProgramWindows(ui::TFormVel& form) : debug(&form), about(&form) {
-    form.AttachSecondaryWindows(
-        {&debug, [this] { debug.ShowOrRaise(); }, [this] { about.exec(); }});
-    ui::SetBoxOwner(&form);
+ProgramWindows::ProgramWindows(ui::TFormVel& form) : debug(&form), about(&form), form_(form) {
+    form_.AttachSecondaryWindows(this);
 }
 
 ProgramWindows::~ProgramWindows() {
-    ui::SetBoxOwner(nullptr);
+    form_.AttachSecondaryWindows(nullptr);
+}
+
+void ProgramWindows::ShowHelpFile(const QString& fileName) {
+    help::ShowHelpFile(&form_, fileName);
 }
 
 }  // namespace zorvel

@@ -6,16 +6,24 @@
 
 namespace zorvel {
 
-// The main window's secondary windows, made right after it and hidden until asked for. They and
-// every message box from now on have the main window as their owner, so a window manager or
+// The main window's secondary windows, made right after it and hidden until asked for, and the
+// help window it opens. They have the main window as their owner, so a window manager or
 // compositor keeps them above it and with it. The main window must outlive them.
-class ProgramWindows {
+class ProgramWindows final : public ui::SecondaryWindows {
   public:
     explicit ProgramWindows(ui::TFormVel& form);
     ~ProgramWindows();
 
+    DebugLog& Log() override { return debug; }
+    void ShowDebugWindow() override { debug.ShowOrRaise(); }
+    void ShowAboutBox() override { about.exec(); }
+    void ShowHelpFile(const QString& fileName) override;
+
     TFormDebug debug;
     TAboutBox about;
+
+  private:
+    ui::TFormVel& form_;
 };
 
 }  // namespace zorvel

@@ -4,7 +4,6 @@
 #include <QIcon>
 #include <exception>
 
-#include "message_boxes.h"
 #include "program_font.h"
 
 namespace zorvel {
@@ -23,7 +22,9 @@ QIcon ProgramIcon() {
 
 }  // namespace
 
-ZorVelApplication::ZorVelApplication(int& argc, char** argv) : QApplication(argc, argv) {
+ZorVelApplication::ZorVelApplication(int& argc, char** argv,
+                                     std::unique_ptr<ui::MessageBoxes> errorBoxes)
+    : QApplication(argc, argv), errorBoxes_(std::move(errorBoxes)) {
     // Desktops find the menu entry, and with it the icon, of a running window by this one name:
     // Wayland compositors by the desktop file's name, X11 ones by the window class, which Qt takes
     // from the application name. A display name would be appended to every window caption on some
@@ -41,13 +42,13 @@ bool ZorVelApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& error) {
         ShowException(error);
     } catch (...) {
-        ui::ShowError(QStringLiteral("Unknown error"));
+        errorBoxes_->ShowError(QStringLiteral("Unknown error"));
     }
     return false;
 }
 
 void ZorVelApplication::ShowException(const std::exception& error) {
-    ui::ShowError(QString::fromUtf8(error.what()));
+    errorBoxes_->ShowError(QString::fromUtf8(error.what()));
 }
 
 }  // namespace zorvel

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QApplication>
+#include <memory>
+
+#include "message_boxes.h"
 
 namespace zorvel {
 
@@ -10,11 +13,17 @@ class ZorVelApplication final : public QApplication {
     Q_OBJECT
 
   public:
-    ZorVelApplication(int& argc, char** argv);
+    // Errors are shown in `errorBoxes`; by default the desktop's boxes.
+    ZorVelApplication(int& argc, char** argv,
+                      std::unique_ptr<ui::MessageBoxes> errorBoxes =
+                          std::make_unique<ui::DesktopMessageBoxes>());
     bool notify(QObject* receiver, QEvent* event) override;
 
     // Shows an error in the error box.
-    static void ShowException(const std::exception& error);
+    void ShowException(const std::exception& error);
+
+  private:
+    std::unique_ptr<ui::MessageBoxes> errorBoxes_;
 };
 
 }  // namespace zorvel

@@ -1,8 +1,8 @@
 #include "message_boxes.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 
 #include "program_font.h"
@@ -11,21 +11,11 @@
 namespace zorvel::ui {
 namespace {
 
-BoxAnswerer& Answerer() {
-    static BoxAnswerer answerer;
-    return answerer;
-}
-
-QPointer<QWidget>& Owner() {
-    static QPointer<QWidget> owner;
-    return owner;
-}
-
-// A box stays above the main window that owns it, blocks the whole application and lies centred
-// on the screen. Qt places a box before it has its final size, so it is centred once shown.
+// A box stays above the window that owns it, blocks the whole application and lies centred on
+// the screen. Qt places a box before it has its final size, so it is centred once shown.
 class Box final : public QMessageBox {
   public:
-    Box() : QMessageBox(Owner()) {}
+    explicit Box(QWidget* owner) : QMessageBox(owner) {}
 
   protected:
     void showEvent(QShowEvent* event) override {
@@ -43,24 +33,8 @@ void PrepareBox(QMessageBox& box, const QString& caption, QMessageBox::Icon icon
     box.setFont(ProgramFont());
 }
 
-void ShowWithOk(BoxKind kind, const QString& caption, QMessageBox::Icon icon, const QString& text) {
-    if (Answerer()) {
-        Answerer()(kind, text);
-        return;
-    }
-    Box box;
-    PrepareBox(box, caption, icon, text);
-    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.setDefaultButton(ok);
-    box.setEscapeButton(ok);
-    box.exec();
-}
-
-}  // namespace
-
-bool AskQuestion(const QString& text) {
-    if (Answerer()) return Answerer()(BoxKind::Question, text);
-    Box box;
+bool AskYesOrNo(QWidget* owner, const QString& text) {
+    Box box(owner);
     PrepareBox(box, QStringLiteral("警告"), QMessageBox::Warning, text);
     QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
@@ -70,25 +44,40 @@ bool AskQuestion(const QString& text) {
     return box.clickedButton() == yes;
 }
 
-void ShowInformation(const QString& text) {
-    ShowWithOk(BoxKind::Information, QStringLiteral("情報"), QMessageBox::Information, text);
+void ShowWithOk(QWidget* owner, const QString& caption, QMessageBox::Icon icon,
+                const QString& text) {
+    Box box(owner);
+    PrepareBox(box, caption, icon, text);
+    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
 }
 
-void ShowError(const QString& text) {
-    ShowWithOk(BoxKind::Error, QStringLiteral("ZorVel"), QMessageBox::Critical, ErrorBoxText(text));
+}  // namespace
+
+void MessageBoxes::ShowError(const QString& text) {
+    Show(BoxKind::Error, ErrorBoxText(text));
+}
+
+bool DesktopMessageBoxes::Show(BoxKind kind, const QString& text) {
+    QWidget* owner = owner_ ? owner_.data() : QApplication::activeWindow();
+    switch (kind) {
+        case BoxKind::Question:
+            return AskYesOrNo(owner, text);
+        case BoxKind::Information:
+            ShowWithOk(owner, QStringLiteral("情報"), QMessageBox::Information, text);
+            break;
+        case BoxKind::Error:
+            ShowWithOk(owner, QStringLiteral("ZorVel"), QMessageBox::Critical, text);
+            break;
+    }
+    return true;
 }
 
 QString ErrorBoxText(const QString& message) {
     if (!message.isEmpty() && message.back() > QLatin1Char('.')) return message + QLatin1Char('.');
     return message;
-}
-
-void SetBoxOwner(QWidget* mainWindow) {
-    Owner() = mainWindow;
-}
-
-void SetBoxAnswerer(BoxAnswerer answerer) {
-    Answerer() = std::move(answerer);
 }
 
 }  // namespace zorvel::ui

@@ -10,9 +10,7 @@
 #include <QTimer>
 #include <stdexcept>
 
-#include "chm_help.h"
 #include "client_area.h"
-#include "message_boxes.h"
 #include "program_font.h"
 #include "screen_centre.h"
 #include "status_panels.h"
@@ -39,8 +37,12 @@ void CloseOtherWindows(const QWidget* mainWindow) {
 
 }  // namespace
 
-TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<SoundOutput> sound)
-    : pacer_(std::move(pacer)), sound_(std::move(sound)), flow_(game_, *this, *this, *this) {
+TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<SoundOutput> sound,
+                   std::unique_ptr<MessageBoxes> boxes)
+    : pacer_(std::move(pacer)),
+      sound_(std::move(sound)),
+      boxes_(boxes ? std::move(boxes) : std::make_unique<DesktopMessageBoxes>(this)),
+      flow_(game_, *this, *this, *this) {
     setObjectName(QStringLiteral("FormVel"));
     setWindowTitle(QStringLiteral("Zorblin Veltor"));
     setFont(ProgramFont());
@@ -95,10 +97,6 @@ void TFormVel::ConnectMenu() {
     // sound or frame reads it.
     connect(menu_.Topic, &QAction::triggered, this, &TFormVel::TopicClick);
     connect(menu_.Version, &QAction::triggered, this, &TFormVel::VersionClick);
-}
-
-void TFormVel::AttachSecondaryWindows(SecondaryWindows windows) {
-    windows_ = std::move(windows);
 }
 
 void TFormVel::FormCreate() {
@@ -191,11 +189,11 @@ void TFormVel::ImgPtnClick(QAction* item) {
 }
 
 void TFormVel::TopicClick() {
-    help::ShowHelpFile(this, QStringLiteral("zorvel.chm"));
+    if (windows_ != nullptr) windows_->ShowHelpFile(QStringLiteral("zorvel.chm"));
 }
 
 void TFormVel::VersionClick() {
-    if (windows_.showAboutBox) windows_.showAboutBox();
+    if (windows_ != nullptr) windows_->ShowAboutBox();
 }
 
 void TFormVel::FormMouseDown(QPointF position) {
@@ -213,7 +211,7 @@ void TFormVel::TimerTimer() {
 }
 
 void TFormVel::closeEvent(QCloseEvent* event) {
-    if (!AskQuestion(kCloseQuestion)) {
+    if (!boxes_->AskQuestion(kCloseQuestion)) {
         event->ignore();
         return;
     }
@@ -227,8 +225,7 @@ void TFormVel::closeEvent(QCloseEvent* event) {
 void TFormVel::keyPressEvent(QKeyEvent* event) {
     const bool onlyShift =
         event->modifiers() == Qt::ShiftModifier && QApplication::mouseButtons() == Qt::NoButton;
-    if (event->key() == Qt::Key_F12 && onlyShift && windows_.showDebugWindow)
-        windows_.showDebugWindow();
+    if (event->key() == Qt::Key_F12 && onlyShift && windows_ != nullptr) windows_->ShowDebugWindow();
     QMainWindow::keyPressEvent(event);  // the key is not consumed
 }
 

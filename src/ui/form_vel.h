@@ -7,7 +7,9 @@
 #include "game_data.h"
 #include "game_flow.h"
 #include "main_menu.h"
+#include "message_boxes.h"
 #include "pacer.h"
+#include "secondary_windows.h"
 #include "sound_output.h"
 
 class QTimer;
@@ -16,13 +18,6 @@ namespace zorvel::ui {
 
 class ClientArea;
 class StatusPanels;
-
-// The secondary windows the main window opens; they are created after it.
-struct SecondaryWindows {
-    DebugLog* debugLog = nullptr;
-    std::function<void()> showDebugWindow;
-    std::function<void()> showAboutBox;
-};
 
 // The main window "Zorblin Veltor": the board, the menus, the status bar and the game's data.
 class TFormVel final : public QMainWindow, private GameView, private Options, private DebugLog {
@@ -33,15 +28,18 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     static constexpr int kClientHeight = 360;
     static constexpr int kTimerInterval = 100;
 
+    // Without boxes given, the window shows the desktop's, owned by itself.
     explicit TFormVel(std::unique_ptr<Pacer> pacer = std::make_unique<EventLoopPacer>(),
-                      std::unique_ptr<SoundOutput> sound = std::make_unique<EffectSoundOutput>());
+                      std::unique_ptr<SoundOutput> sound = std::make_unique<EffectSoundOutput>(),
+                      std::unique_ptr<MessageBoxes> boxes = nullptr);
     ~TFormVel() override;
 
     // Initialises the tables, the pictures and the board. Throws when the pattern file cannot be
     // used; the window then opens without pictures and no game can be started. Throws at the end,
     // with everything ready, when the high-resolution pattern file cannot be read.
     void FormCreate();
-    void AttachSecondaryWindows(SecondaryWindows windows);
+    // The debug window, about box and help; none (null) until they are made.
+    void AttachSecondaryWindows(SecondaryWindows* windows) { windows_ = windows; }
 
     // Menu commands and events, as the menus, the mouse and the timer call them.
     void StartGameClick();
@@ -91,7 +89,7 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     // Options
     bool OnePlayerMode() const override;
     bool Side0First() const override;
-    // DebugLog: lines go to the debug window once it exists.
+    // DebugLog: lines go to the debug window once it is attached.
     void AppendLine(const std::string& line) override;
 
     void ConnectMenu();
@@ -101,6 +99,7 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
 
     std::unique_ptr<Pacer> pacer_;
     std::unique_ptr<SoundOutput> sound_;
+    std::unique_ptr<MessageBoxes> boxes_;
     GameData game_;
     std::uint8_t imagePattern_ = 0;  // 0 Normal, 1 Star, 2 Onigiri
     GameFlow flow_;
@@ -109,7 +108,7 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     ClientArea* client_ = nullptr;
     StatusPanels* statusBar_ = nullptr;
     QTimer* timer_ = nullptr;
-    SecondaryWindows windows_;
+    SecondaryWindows* windows_ = nullptr;
     bool centred_ = false;
 };
 

@@ -3,17 +3,16 @@
 
 #include "client_area.h"
 #include "form_vel.h"
-#include "message_boxes.h"
 #include "status_panels.h"
 
 namespace zorvel::ui {
 
 bool TFormVel::Ask(const std::string& question) {
-    return AskQuestion(QString::fromStdString(question));
+    return boxes_->AskQuestion(QString::fromStdString(question));
 }
 
 void TFormVel::Inform(const std::string& text) {
-    ShowInformation(QString::fromStdString(text));
+    boxes_->ShowInformation(QString::fromStdString(text));
 }
 
 void TFormVel::PresentBoard() {
@@ -67,7 +66,7 @@ bool TFormVel::SoundOn() const {
 }
 
 void TFormVel::AppendLine(const std::string& line) {
-    if (windows_.debugLog != nullptr) windows_.debugLog->AppendLine(line);
+    if (windows_ != nullptr) windows_->Log().AppendLine(line);
 }
 
 }  // namespace zorvel::ui

@@ -13,7 +13,9 @@
 #include <functional>
 
 #include "../placement_skip.h"
+#include "chm_help.h"
 #include "form_vel.h"
+#include "help_window.h"
 #include "message_boxes.h"
 #include "program_windows.h"
 #include "window_harness.h"
@@ -35,22 +37,25 @@ class CuedSound : public ui::SoundOutput {
 // The main window with its debug window and about box, in a folder holding a pattern file.
 class Program {
   public:
-    Program() : previousDir_(QDir::currentPath()) {
+    // With `realBoxes` the main window shows the desktop's boxes; else they are answered Yes.
+    explicit Program(bool realBoxes = false) : previousDir_(QDir::currentPath()) {
         QDir::setCurrent(folder_.path());
         testing::MakePattern().save(QStringLiteral("ZorPatn.bmp"), "BMP");
         auto sound = std::make_unique<CuedSound>();
         sound_ = sound.get();
+        auto boxes = std::make_unique<testing::AnsweringBoxes>();
+        boxes->answer = [this](ui::BoxKind, const QString&) {
+            boxesAfterClosing += closedSignals;
+            return true;
+        };
         form = std::make_unique<ui::TFormVel>(std::make_unique<ui::EventLoopPacer>(),
-                                              std::move(sound));
+                                              std::move(sound),
+                                              realBoxes ? nullptr : std::move(boxes));
         form->FormCreate();
         windows = std::make_unique<ProgramWindows>(*form);
         QObject::connect(form.get(), &ui::TFormVel::Closed, [this] {
             ++closedSignals;
             QCoreApplication::exit(0);
-        });
-        ui::SetBoxAnswerer([this](ui::BoxKind, const QString&) {
-            boxesAfterClosing += closedSignals;
-            return true;
         });
         sound_->onPlay = [this](const QString& fileName) {
             soundsAfterClosing += closedSignals;
@@ -59,10 +64,7 @@ class Program {
         form->Menu().Speed->setChecked(true);
         form->show();
     }
-    ~Program() {
-        ui::SetBoxAnswerer(nullptr);
-        QDir::setCurrent(previousDir_);
-    }
+    ~Program() { QDir::setCurrent(previousDir_); }
 
     // Runs the event loop from `start` until the program ends; the result is the exit code.
     int Run(const std::function<void()>& start) {
@@ -128,6 +130,7 @@ class ClosingTest : public QObject {
     void withTheDebugWindowOpen();
     void secondaryWindowsStayWithTheMainWindow_data();
     void secondaryWindowsStayWithTheMainWindow();
+    void helpOpensItsWindowOwnedByTheMainWindow();
 };
 
 void ClosingTest::duringTheOpeningAnimation() {
@@ -193,19 +196,22 @@ void ClosingTest::secondaryWindowsStayWithTheMainWindow_data() {
     QTest::newRow("debug window") << Opener(PressShiftF12) << QPoint(577, 109);
     QTest::newRow("about box") << Opener([](Program& p) { p.form->Menu().Version->trigger(); })
                                << QPoint();
-    QTest::newRow("question box") << Opener([](Program&) { ui::AskQuestion(QStringLiteral("?")); })
-                                  << QPoint();
-    QTest::newRow("information box")
-        << Opener([](Program&) { ui::ShowInformation(QStringLiteral("情報")); }) << QPoint();
-    QTest::newRow("error box") << Opener([](Program&) { ui::ShowError(QStringLiteral("!")); })
-                               << QPoint();
+    QTest::newRow("question box")
+        << Opener([](Program& p) { p.form->Menu().StartGame->trigger(); }) << QPoint();
+    QTest::newRow("information box") << Opener([](Program& p) {
+        ui::DesktopMessageBoxes(p.form.get()).ShowInformation(QStringLiteral("情報"));
+    }) << QPoint();
+    // The error handler's boxes belong to the window that is active when the error happens.
+    QTest::newRow("error box") << Opener([](Program& p) {
+        QTRY_VERIFY(QApplication::activeWindow() == p.form.get());
+        ui::DesktopMessageBoxes().ShowError(QStringLiteral("!"));
+    }) << QPoint();
 }
 
 void ClosingTest::secondaryWindowsStayWithTheMainWindow() {
     QFETCH(Opener, open);
     QFETCH(QPoint, frameAt);
-    Program program;
-    ui::SetBoxAnswerer(nullptr);  // real boxes
+    Program program(true);
     QVERIFY(QTest::qWaitForWindowExposed(program.form.get()));
 
     const QWindow* owner = nullptr;
@@ -238,6 +244,18 @@ void ClosingTest::secondaryWindowsStayWithTheMainWindow() {
                                            .arg(frame.y())
                                            .arg(frame.width())
                                            .arg(frame.height())));
+}
+
+void ClosingTest::helpOpensItsWindowOwnedByTheMainWindow() {
+    Program program;
+    help::LoadHelpLibrary();
+    QVERIFY2(help::HelpAvailable(), "the help reader library is missing");
+    QVERIFY(program.form->findChild<help::HelpWindow*>() == nullptr);
+    program.form->Menu().Topic->trigger();
+    const auto* window = program.form->findChild<help::HelpWindow*>();
+    QVERIFY(window != nullptr);
+    QVERIFY(window->isVisible());
+    help::UnloadHelpLibrary();
 }
 
 QTEST_MAIN(ClosingTest)

@@ -30,21 +30,21 @@ Monkey::Monkey(std::uint64_t seed, testing::WindowHarness& harness, TFormDebug& 
       about_(about),
       judge_(dice_, form_, journal_),
       log_(debug, [this](const std::string& line) { CheckCandidate(line); }) {
-    form_.AttachSecondaryWindows(
-        {&log_, [this] { debug_.ShowOrRaise(); }, [this] { ShowAboutBox(); }});
+    form_.AttachSecondaryWindows(this);
     harness_.Pacer().onPause = [this](std::size_t index) {
         AtPause(harness_.Pacer().pauses[index]);
     };
-    ui::SetBoxAnswerer(
-        [this](ui::BoxKind kind, const QString& text) { return judge_.Answer(kind, text); });
+    harness_.Boxes().answer = [this](ui::BoxKind kind, const QString& text) {
+        return judge_.Answer(kind, text);
+    };
     closed_ = QObject::connect(&form_, &ui::TFormVel::Closed, [this] { ++closedSignals_; });
 }
 
 Monkey::~Monkey() {
     QObject::disconnect(closed_);
-    ui::SetBoxAnswerer(nullptr);
+    harness_.Boxes().answer = nullptr;
     harness_.Pacer().onPause = nullptr;
-    form_.AttachSecondaryWindows({});
+    form_.AttachSecondaryWindows(nullptr);
 }
 
 void Monkey::Run(long events) {

@@ -23,7 +23,9 @@ namespace zorvel::soak {
 
 struct MenuItem;
 
-class Monkey {
+// It is also the main window's secondary windows: the real debug window and about box, and the
+// help window, each shown at the monkey's own pace.
+class Monkey : private ui::SecondaryWindows {
   public:
     // How deep events nest inside the pauses of moves, and how likely a pause gets one.
     static constexpr int kMaxDepth = 3;
@@ -61,7 +63,10 @@ class Monkey {
     void CloseSecondaryWindows();
     void EditDebugMemo();
     void RequestClose();
-    void ShowAboutBox();
+    DebugLog& Log() override { return log_; }
+    void ShowDebugWindow() override;
+    void ShowAboutBox() override;
+    void ShowHelpFile(const QString& fileName) override;
     void WhileAboutBoxOpen();
 
     // Fails when `what` changed the game: for things during which the computer must wait.

@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "about_box.h"
+#include "chm_help.h"
 #include "form_debug.h"
 #include "invariants.h"
 #include "monkey.h"
@@ -215,6 +216,14 @@ void Monkey::RequestClose() {
         form_.Menu().Exit->trigger();
     }
     if (!form_.isVisible()) journal_.Fail("the main window closed although no one agreed");
+}
+
+void Monkey::ShowDebugWindow() {
+    debug_.ShowOrRaise();
+}
+
+void Monkey::ShowHelpFile(const QString& fileName) {
+    help::ShowHelpFile(&form_, fileName);
 }
 
 void Monkey::ShowAboutBox() {

@@ -31,6 +31,15 @@ class SilentSound : public ui::SoundOutput {
     std::vector<QString> played;
 };
 
+// Boxes answered by a function instead of a person; Yes when there is none.
+class AnsweringBoxes : public ui::MessageBoxes {
+  public:
+    bool Show(ui::BoxKind kind, const QString& text) override {
+        return answer ? answer(kind, text) : true;
+    }
+    std::function<bool(ui::BoxKind kind, const QString& text)> answer;
+};
+
 struct ShownBox {
     ui::BoxKind kind;
     QString text;
@@ -67,20 +76,16 @@ class WindowHarness {
         MakePattern().save(folder_.filePath(QStringLiteral("ZorPatn.bmp")), "BMP");
         auto pacer = std::make_unique<ScriptedPacer>();
         auto sound = std::make_unique<SilentSound>();
+        auto answering = std::make_unique<AnsweringBoxes>();
         pacer_ = pacer.get();
         sound_ = sound.get();
-        form = std::make_unique<ui::TFormVel>(std::move(pacer), std::move(sound));
+        boxes_ = answering.get();
+        boxes_->answer = [this](ui::BoxKind kind, const QString& text) { return Answer(kind, text); };
+        form = std::make_unique<ui::TFormVel>(std::move(pacer), std::move(sound),
+                                              std::move(answering));
         form->Timer().stop();  // ticks come from the test
-        ui::SetBoxAnswerer([this](ui::BoxKind kind, const QString& text) {
-            boxes.push_back({kind, text});
-            if (answers.empty()) return true;
-            const bool answer = answers.front();
-            answers.pop_front();
-            return answer;
-        });
     }
     ~WindowHarness() {
-        ui::SetBoxAnswerer(nullptr);
         form.reset();
         QDir::setCurrent(previousDir_);
     }
@@ -91,6 +96,9 @@ class WindowHarness {
     }
     ScriptedPacer& Pacer() { return *pacer_; }
     SilentSound& Sound() { return *sound_; }
+    // The window's boxes: by default they record each box in `boxes` and give the next of
+    // `answers`.
+    AnsweringBoxes& Boxes() { return *boxes_; }
     QString Folder() const { return folder_.path(); }
 
     std::unique_ptr<ui::TFormVel> form;
@@ -98,10 +106,19 @@ class WindowHarness {
     std::vector<ShownBox> boxes;
 
   private:
+    bool Answer(ui::BoxKind kind, const QString& text) {
+        boxes.push_back({kind, text});
+        if (answers.empty()) return true;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
     QString previousDir_;
     QTemporaryDir folder_;
     ScriptedPacer* pacer_ = nullptr;
     SilentSound* sound_ = nullptr;
+    AnsweringBoxes* boxes_ = nullptr;
 };
 
 // The colour a cell of the board picture shows in its middle.

@@ -22,6 +22,17 @@ class Thrower : public QObject {
     }
 };
 
+// What the application's error handler showed, in place of its boxes.
+std::vector<std::pair<ui::BoxKind, QString>> errorBoxes;
+
+class RecordingBoxes final : public ui::MessageBoxes {
+  public:
+    bool Show(ui::BoxKind kind, const QString& text) override {
+        errorBoxes.emplace_back(kind, text);
+        return true;
+    }
+};
+
 }  // namespace
 
 class ErrorHandlerTest : public QObject {
@@ -29,19 +40,13 @@ class ErrorHandlerTest : public QObject {
 
   private slots:
     void anErrorInAHandlerIsShownAndTheProgramGoesOn() {
-        std::vector<std::pair<ui::BoxKind, QString>> boxes;
-        ui::SetBoxAnswerer([&](ui::BoxKind kind, const QString& text) {
-            boxes.emplace_back(kind, text);
-            return true;
-        });
         Thrower thrower;
         QEvent sent(QEvent::User);
         QCoreApplication::sendEvent(&thrower, &sent);
         QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
         QCoreApplication::processEvents();
-        ui::SetBoxAnswerer(nullptr);
-        QCOMPARE(boxes.size(), std::size_t{2});
-        for (const auto& [kind, text] : boxes) {
+        QCOMPARE(errorBoxes.size(), std::size_t{2});
+        for (const auto& [kind, text] : errorBoxes) {
             QCOMPARE(kind, ui::BoxKind::Error);
             QCOMPARE(text, QStringLiteral("ファイルが壊れています."));
         }
@@ -81,17 +86,18 @@ class ErrorHandlerTest : public QObject {
         });
         poll.start(10);
         const QString text = QStringLiteral("よろしいですか。");
+        ui::DesktopMessageBoxes boxes;
         bool yes = true;
-        if (kind == int(ui::BoxKind::Question)) yes = ui::AskQuestion(text);
-        if (kind == int(ui::BoxKind::Information)) ui::ShowInformation(text);
-        if (kind == int(ui::BoxKind::Error)) ui::ShowError(text);
+        if (kind == int(ui::BoxKind::Question)) yes = boxes.AskQuestion(text);
+        if (kind == int(ui::BoxKind::Information)) boxes.ShowInformation(text);
+        if (kind == int(ui::BoxKind::Error)) boxes.ShowError(text);
         QCOMPARE(shown, seen);
         QCOMPARE(yes, kind != int(ui::BoxKind::Question));
     }
 };
 
 int main(int argc, char* argv[]) {
-    ZorVelApplication app(argc, argv);
+    ZorVelApplication app(argc, argv, std::make_unique<RecordingBoxes>());
     ErrorHandlerTest test;
     return QTest::qExec(&test, argc, argv);
 }

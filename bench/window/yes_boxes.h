@@ -1,0 +1,13 @@
+#pragma once
+
+#include "message_boxes.h"
+
+namespace zorvel::bench {
+
+// Shows nothing and answers every question Yes: the benchmarks play without a person.
+class YesBoxes final : public ui::MessageBoxes {
+  public:
+    bool Show(ui::BoxKind /*kind*/, const QString& /*text*/) override { return true; }
+};
+
+}  // namespace zorvel::bench
