@@ -8,10 +8,10 @@
 #include "first_paint.h"
 #include "form_vel.h"
 #include "measuring_pacer.h"
-#include "yes_boxes.h"
 #include "oversleep_probe.h"
 #include "piece_images.h"
 #include "rules.h"
+#include "yes_boxes.h"
 
 namespace zorvel::bench {
 namespace {

@@ -14,9 +14,9 @@ class ZorVelApplication final : public QApplication {
 
   public:
     // Errors are shown in `errorBoxes`; by default the desktop's boxes.
-    ZorVelApplication(int& argc, char** argv,
-                      std::unique_ptr<ui::MessageBoxes> errorBoxes =
-                          std::make_unique<ui::DesktopMessageBoxes>());
+    ZorVelApplication(
+        int& argc, char** argv,
+        std::unique_ptr<ui::MessageBoxes> errorBoxes = std::make_unique<ui::DesktopMessageBoxes>());
     bool notify(QObject* receiver, QEvent* event) override;
 
     // Shows an error in the error box.

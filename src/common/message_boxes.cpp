@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -54,6 +55,15 @@ void ShowWithOk(QWidget* owner, const QString& caption, QMessageBox::Icon icon,
     box.exec();
 }
 
+// Where a box without an owner of its own belongs: to the active window, else to the main window.
+QWidget* DefaultOwner() {
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && qobject_cast<QMainWindow*>(window) != nullptr) return window;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 void MessageBoxes::ShowError(const QString& text) {
@@ -61,7 +71,7 @@ void MessageBoxes::ShowError(const QString& text) {
 }
 
 bool DesktopMessageBoxes::Show(BoxKind kind, const QString& text) {
-    QWidget* owner = owner_ ? owner_.data() : QApplication::activeWindow();
+    QWidget* owner = owner_ ? owner_.data() : DefaultOwner();
     switch (kind) {
         case BoxKind::Question:
             return AskYesOrNo(owner, text);

@@ -24,7 +24,8 @@ class MessageBoxes {
 };
 
 // The boxes a person sees: centred on the screen once they have their size, and kept above the
-// owner given, or, without one, above the window that is active when a box opens.
+// owner given, or, without one, above the window that is active when a box opens (the main
+// window when none is).
 class DesktopMessageBoxes final : public MessageBoxes {
   public:
     explicit DesktopMessageBoxes(QWidget* owner = nullptr) : owner_(owner) {}

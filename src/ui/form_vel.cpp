@@ -225,7 +225,8 @@ void TFormVel::closeEvent(QCloseEvent* event) {
 void TFormVel::keyPressEvent(QKeyEvent* event) {
     const bool onlyShift =
         event->modifiers() == Qt::ShiftModifier && QApplication::mouseButtons() == Qt::NoButton;
-    if (event->key() == Qt::Key_F12 && onlyShift && windows_ != nullptr) windows_->ShowDebugWindow();
+    if (event->key() == Qt::Key_F12 && onlyShift && windows_ != nullptr)
+        windows_->ShowDebugWindow();
     QMainWindow::keyPressEvent(event);  // the key is not consumed
 }
 

@@ -48,9 +48,9 @@ class Program {
             boxesAfterClosing += closedSignals;
             return true;
         };
-        form = std::make_unique<ui::TFormVel>(std::make_unique<ui::EventLoopPacer>(),
-                                              std::move(sound),
-                                              realBoxes ? nullptr : std::move(boxes));
+        form =
+            std::make_unique<ui::TFormVel>(std::make_unique<ui::EventLoopPacer>(), std::move(sound),
+                                           realBoxes ? nullptr : std::move(boxes));
         form->FormCreate();
         windows = std::make_unique<ProgramWindows>(*form);
         QObject::connect(form.get(), &ui::TFormVel::Closed, [this] {
@@ -196,14 +196,13 @@ void ClosingTest::secondaryWindowsStayWithTheMainWindow_data() {
     QTest::newRow("debug window") << Opener(PressShiftF12) << QPoint(577, 109);
     QTest::newRow("about box") << Opener([](Program& p) { p.form->Menu().Version->trigger(); })
                                << QPoint();
-    QTest::newRow("question box")
-        << Opener([](Program& p) { p.form->Menu().StartGame->trigger(); }) << QPoint();
+    QTest::newRow("question box") << Opener([](Program& p) { p.form->Menu().StartGame->trigger(); })
+                                  << QPoint();
     QTest::newRow("information box") << Opener([](Program& p) {
         ui::DesktopMessageBoxes(p.form.get()).ShowInformation(QStringLiteral("情報"));
     }) << QPoint();
-    // The error handler's boxes belong to the window that is active when the error happens.
-    QTest::newRow("error box") << Opener([](Program& p) {
-        QTRY_VERIFY(QApplication::activeWindow() == p.form.get());
+    // The error handler's boxes have no owner of their own.
+    QTest::newRow("error box") << Opener([](Program&) {
         ui::DesktopMessageBoxes().ShowError(QStringLiteral("!"));
     }) << QPoint();
 }

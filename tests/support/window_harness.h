@@ -80,7 +80,9 @@ class WindowHarness {
         pacer_ = pacer.get();
         sound_ = sound.get();
         boxes_ = answering.get();
-        boxes_->answer = [this](ui::BoxKind kind, const QString& text) { return Answer(kind, text); };
+        boxes_->answer = [this](ui::BoxKind kind, const QString& text) {
+            return Answer(kind, text);
+        };
         form = std::make_unique<ui::TFormVel>(std::move(pacer), std::move(sound),
                                               std::move(answering));
         form->Timer().stop();  // ticks come from the test
