@@ -45,9 +45,9 @@ void ReadHelpFile(const QByteArray& bytes) {
         std::abort();
     file.close();
     const ChmFile help(HelpReader(), path);
-    for (const QString& object : help.objectPaths()) {
+    for (const QString& object : help.ObjectPaths()) {
         if (object.endsWith(QStringLiteral(".hhc"), Qt::CaseInsensitive)) {
-            if (const std::optional<QByteArray> contents = help.read(object))
+            if (const std::optional<QByteArray> contents = help.Read(object))
                 ParseContents(*contents);
         }
     }

@@ -8,6 +8,7 @@
 #include "program_font.h"
 #include "screen_centre.h"
 
+namespace zorvel::ui {
 namespace {
 
 constexpr QSize kClientSize(294, 214);
@@ -24,7 +25,7 @@ QLabel* AddText(QWidget* panel, const char* name, const QPoint& position, const 
                 int pixelSize) {
     auto* label = new QLabel(text, panel);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(zorvel::ui::ProgramFont(pixelSize));
+    label->setFont(ProgramFont(pixelSize));
     label->move(position);
     label->adjustSize();
     return label;
@@ -39,7 +40,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     setFixedSize(kClientSize);
-    setFont(zorvel::ui::ProgramFont(12));
+    setFont(ProgramFont(12));
 
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::Button));
@@ -69,7 +70,7 @@ void TAboutBox::AddPanel() {
     auto* notice =
         new QLabel(QStringLiteral("© 2026 ZorVel developers. All rights reserved."), panel);
     notice->setObjectName(QStringLiteral("Copyright"));
-    notice->setFont(zorvel::ui::ProgramFont(13));
+    notice->setFont(ProgramFont(13));
     notice->setGeometry(58, 88, 183, 39);
     notice->setAlignment(Qt::AlignCenter);
     notice->setWordWrap(true);
@@ -81,7 +82,7 @@ void TAboutBox::AddOkButton() {
     button->setGeometry(118, 175, 64, 33);
     button->setDefault(true);
     connect(button, &QPushButton::clicked, this, &QDialog::accept);
-    ok_button_ = button;
+    okButton_ = button;
 }
 
 void TAboutBox::keyPressEvent(QKeyEvent* event) {
@@ -94,6 +95,8 @@ void TAboutBox::keyPressEvent(QKeyEvent* event) {
 
 void TAboutBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    zorvel::ui::CentreFrameOnScreen(*this);
-    ok_button_->setFocus();
+    CentreFrameOnScreen(*this);
+    okButton_->setFocus();
 }
+
+}  // namespace zorvel::ui

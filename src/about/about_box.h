@@ -5,6 +5,8 @@
 class QKeyEvent;
 class QShowEvent;
 
+namespace zorvel::ui {
+
 // UnitAbout: the "ﾊﾞｰｼﾞｮﾝ情報" box of the Version command. It is created hidden at start-up and
 // shown modally with exec(); OK, Enter and the close box close it, Escape does not.
 class TAboutBox : public QDialog {
@@ -24,5 +26,7 @@ class TAboutBox : public QDialog {
     void AddPanel();
     void AddOkButton();
 
-    QWidget* ok_button_ = nullptr;
+    QWidget* okButton_ = nullptr;
 };
+
+}  // namespace zorvel::ui

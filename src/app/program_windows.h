@@ -19,8 +19,8 @@ class ProgramWindows final : public ui::SecondaryWindows {
     void ShowAboutBox() override { about.exec(); }
     void ShowHelpFile(const QString& fileName) override;
 
-    TFormDebug debug;
-    TAboutBox about;
+    ui::TFormDebug debug;
+    ui::TAboutBox about;
 
   private:
     ui::TFormVel& form_;

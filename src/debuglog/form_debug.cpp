@@ -7,6 +7,7 @@
 #include "program_font.h"
 #include "window_front.h"
 
+namespace zorvel::ui {
 namespace {
 
 // Where the window's frame lies when it first appears, and its outer size.
@@ -18,7 +19,7 @@ constexpr QRect kFrame(577, 109, 221, 300);
 TFormDebug::TFormDebug(QWidget* parent) : QWidget(parent, Qt::Dialog), memo_(new QPlainTextEdit) {
     setObjectName(QStringLiteral("FormDebug"));
     setWindowTitle(QStringLiteral("Debug"));
-    setFont(zorvel::ui::ProgramFont(12));
+    setFont(ProgramFont(12));
 
     memo_->setObjectName(QStringLiteral("Memo"));
     memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -44,14 +45,14 @@ void TFormDebug::AppendLine(const std::string& line) {
 }
 
 void TFormDebug::ShowOrRaise() {
-    zorvel::ui::ShowInFront(*this);
+    ShowInFront(*this);
 }
 
 void TFormDebug::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     // The window manager tells the frame's margins only after it has framed the window; the
     // client is then sized again so that the frame keeps its outer size.
-    if (FrameMargins() != placed_margins_) {
+    if (FrameMargins() != placedMargins_) {
         PlaceFrame();
     }
 }
@@ -61,7 +62,9 @@ QMargins TFormDebug::FrameMargins() const {
 }
 
 void TFormDebug::PlaceFrame() {
-    placed_margins_ = FrameMargins();
+    placedMargins_ = FrameMargins();
     move(kFrame.topLeft());
-    resize(kFrame.size().shrunkBy(placed_margins_));
+    resize(kFrame.size().shrunkBy(placedMargins_));
 }
+
+}  // namespace zorvel::ui

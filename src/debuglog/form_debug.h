@@ -8,10 +8,12 @@
 class QMoveEvent;
 class QPlainTextEdit;
 
+namespace zorvel::ui {
+
 // UnitDebug: the "Debug" window in which the computer player writes its reasoning. It is a
 // window of its own, never modal, kept above its owner the main window (the parent given), and
 // keeps every line for the whole run, shown or not.
-class TFormDebug : public QWidget, public zorvel::DebugLog {
+class TFormDebug : public QWidget, public DebugLog {
     Q_OBJECT
 
   public:
@@ -31,5 +33,7 @@ class TFormDebug : public QWidget, public zorvel::DebugLog {
     void PlaceFrame();
 
     QPlainTextEdit* memo_;
-    QMargins placed_margins_;
+    QMargins placedMargins_;
 };
+
+}  // namespace zorvel::ui

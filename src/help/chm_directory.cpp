@@ -40,7 +40,7 @@ std::optional<QByteArray> ReadName(QByteArrayView entries, qint64& at) {
 
 }  // namespace
 
-QByteArray Chunks::at(qint64 number) const {
+QByteArray Chunks::At(qint64 number) const {
     if (number < 0 || number >= count_ || !file_.seek(first_ + number * size_)) return {};
     QByteArray chunk = file_.read(size_);
     return chunk.size() == size_ ? chunk : QByteArray();

@@ -26,7 +26,7 @@ class Chunks {
 
     qint64 count() const { return count_; }
     // Chunk `number`, or nothing when it is not wholly in the file.
-    QByteArray at(qint64 number) const;
+    QByteArray At(qint64 number) const;
 
   private:
     QIODevice& file_;

@@ -33,7 +33,7 @@ ChmFile::ChmFile(std::shared_ptr<const ChmApi> api, const QString& fileName)
 bool ChmFile::CompressionIsSane() const {
     ChmUnitInfo unit{};
     if (api_->resolve(handle_, kChmResetTablePath, &unit) != kChmResolveSuccess) return true;
-    const std::optional<QByteArray> table = read(QString::fromLatin1(kChmResetTablePath));
+    const std::optional<QByteArray> table = Read(QString::fromLatin1(kChmResetTablePath));
     return table && ChmResetTableIsSane(*table);
 }
 
@@ -43,7 +43,7 @@ ChmFile::~ChmFile() {
     }
 }
 
-std::optional<QByteArray> ChmFile::read(const QString& objectPath) const {
+std::optional<QByteArray> ChmFile::Read(const QString& objectPath) const {
     if (!handle_) {
         return std::nullopt;
     }
@@ -66,7 +66,7 @@ std::optional<QByteArray> ChmFile::read(const QString& objectPath) const {
     return data;
 }
 
-QStringList ChmFile::objectPaths() const {
+QStringList ChmFile::ObjectPaths() const {
     QStringList paths;
     if (handle_) {
         api_->enumerate(handle_, kChmEnumerateNormal | kChmEnumerateFiles, &CollectObject, &paths);

@@ -28,10 +28,10 @@ class ChmFile {
     bool isOpen() const { return handle_ != nullptr; }
 
     // The whole object, or nothing when it is missing, too large or cannot be read.
-    std::optional<QByteArray> read(const QString& objectPath) const;
+    std::optional<QByteArray> Read(const QString& objectPath) const;
 
     // The paths of the file's own objects (pages, pictures, style sheets, contents).
-    QStringList objectPaths() const;
+    QStringList ObjectPaths() const;
 
   private:
     bool CompressionIsSane() const;

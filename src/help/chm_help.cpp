@@ -69,7 +69,7 @@ void ShowHelpFile(QWidget* owner, const QString& fileName) {
     if (!window) {
         window = new HelpWindow(HtmlHelpProc, owner);
     }
-    window->showFile(path);
+    window->ShowFile(path);
 }
 
 void UnloadHelpLibrary() {

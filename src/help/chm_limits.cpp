@@ -34,7 +34,7 @@ const QByteArray kControlDataPath = "::DataSpace/Storage/MSCompressed/ControlDat
 bool ListEnds(const chm::Chunks& chunks, qint64 first) {
     qint64 chunk = first;
     for (qint64 steps = 0; chunk != -1; ++steps) {
-        const QByteArray list = chunks.at(chunk);
+        const QByteArray list = chunks.At(chunk);
         if (steps >= chunks.count() || !list.startsWith("PMGL")) return false;
         chunk = chm::NextListChunk(list);
     }
@@ -47,7 +47,7 @@ bool IndexHasNoCycle(const chm::Chunks& chunks, qint64 root) {
     std::vector<State> state(static_cast<std::size_t>(chunks.count()), State::New);
     std::vector<std::pair<qint64, std::vector<qint64>>> path;
     const auto enter = [&](qint64 number) {
-        const QByteArray chunk = chunks.at(number);
+        const QByteArray chunk = chunks.At(number);
         if (!chunk.startsWith("PMGI")) return;  // a list chunk, or one the library cannot use
         state[number] = State::Open;
         path.emplace_back(number, chm::IndexChildren(chunk));
@@ -90,7 +90,7 @@ bool ControlDataIsSane(QByteArrayView data) {
 // Every entry for the control data stored uncompressed, in any list chunk, names sane data.
 bool ControlDataEntriesAreSane(QIODevice& file, const chm::Chunks& chunks, qint64 content) {
     for (qint64 number = 0; number < chunks.count(); ++number) {
-        const QByteArray chunk = chunks.at(number);
+        const QByteArray chunk = chunks.At(number);
         if (!chunk.startsWith("PMGL")) continue;
         for (const chm::ListEntry& entry : chm::ListEntries(chunk)) {
             if (entry.section != 0 ||

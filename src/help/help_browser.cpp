@@ -11,10 +11,10 @@ namespace zorvel::help {
 
 HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
     setOpenLinks(false);
-    connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::followLink);
+    connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::FollowLink);
 }
 
-void HelpBrowser::setHelpFile(const ChmFile* file) {
+void HelpBrowser::SetHelpFile(const ChmFile* file) {
     file_ = file;
     clearHistory();
     clear();
@@ -23,7 +23,7 @@ void HelpBrowser::setHelpFile(const ChmFile* file) {
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     const QString path = ArchivePath(source().resolved(name));
     const std::optional<QByteArray> data =
-        file_ && !path.isEmpty() ? file_->read(path) : std::nullopt;
+        file_ && !path.isEmpty() ? file_->Read(path) : std::nullopt;
     if (!data) {
         return type == QTextDocument::HtmlResource && !path.isEmpty()
                    ? QStringLiteral("<p>ページ \"%1\" はヘルプファイルの中にありません。</p>")
@@ -36,7 +36,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     return *data;
 }
 
-void HelpBrowser::followLink(const QUrl& link) {
+void HelpBrowser::FollowLink(const QUrl& link) {
     const QUrl target = source().resolved(link);
     if (!ArchivePath(target).isEmpty()) {
         setSource(target);

@@ -16,12 +16,12 @@ class HelpBrowser : public QTextBrowser {
     explicit HelpBrowser(QWidget* parent = nullptr);
 
     // The file whose pages are shown; it must outlive its use here. Null shows nothing.
-    void setHelpFile(const ChmFile* file);
+    void SetHelpFile(const ChmFile* file);
 
     QVariant loadResource(int type, const QUrl& name) override;
 
   private:
-    void followLink(const QUrl& link);
+    void FollowLink(const QUrl& link);
 
     const ChmFile* file_ = nullptr;
 };

@@ -23,12 +23,12 @@ namespace {
 constexpr int kPageRole = Qt::UserRole;
 
 QList<ContentsEntry> ReadContents(const ChmFile& file) {
-    const QStringList paths = file.objectPaths();
+    const QStringList paths = file.ObjectPaths();
     const auto sitemap = std::find_if(paths.begin(), paths.end(), [](const QString& path) {
         return path.endsWith(QStringLiteral(".hhc"), Qt::CaseInsensitive);
     });
     const std::optional<QByteArray> data =
-        sitemap != paths.end() ? file.read(*sitemap) : std::nullopt;
+        sitemap != paths.end() ? file.Read(*sitemap) : std::nullopt;
     return data ? ParseSitemap(DecodeHtml(*data)) : QList<ContentsEntry>();
 }
 
@@ -64,39 +64,39 @@ HelpWindow::HelpWindow(std::shared_ptr<const ChmApi> api, QWidget* owner)
     message_->setTextFormat(Qt::PlainText);
     pages_->addWidget(message_);
 
-    connect(contents_, &QTreeWidget::currentItemChanged, this, &HelpWindow::showEntry);
+    connect(contents_, &QTreeWidget::currentItemChanged, this, &HelpWindow::ShowEntry);
     // A click on the entry already selected shows its place again, from the top.
-    connect(contents_, &QTreeWidget::itemClicked, this, &HelpWindow::showEntry);
-    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::selectEntryOf);
+    connect(contents_, &QTreeWidget::itemClicked, this, &HelpWindow::ShowEntry);
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::SelectEntryOf);
 }
 
 HelpWindow::~HelpWindow() = default;
 
-void HelpWindow::showFile(const QString& path) {
-    if (path != path_ || !fileReadable()) {
-        open(path);
+void HelpWindow::ShowFile(const QString& path) {
+    if (path != path_ || !FileReadable()) {
+        Open(path);
     }
     ui::ShowInFront(*this);
 }
 
-bool HelpWindow::fileReadable() const {
+bool HelpWindow::FileReadable() const {
     return file_ && contents_->topLevelItemCount() > 0;
 }
 
-void HelpWindow::open(const QString& path) {
+void HelpWindow::Open(const QString& path) {
     path_ = path;
-    browser_->setHelpFile(nullptr);
+    browser_->SetHelpFile(nullptr);
     contents_->clear();
     file_ = std::make_unique<ChmFile>(api_, path);
-    fillContents();
-    if (!fileReadable()) {
+    FillContents();
+    if (!FileReadable()) {
         file_.reset();
         message_->setText(QStringLiteral("ヘルプファイル \"%1\" を開けません。")
                               .arg(QDir::toNativeSeparators(path)));
         pages_->setCurrentWidget(message_);
         return;
     }
-    browser_->setHelpFile(file_.get());
+    browser_->SetHelpFile(file_.get());
     pages_->setCurrentIndex(0);
     for (QTreeWidgetItemIterator it(contents_); *it; ++it) {
         if (!PageOf(*it).isEmpty()) {
@@ -106,7 +106,7 @@ void HelpWindow::open(const QString& path) {
     }
 }
 
-void HelpWindow::fillContents() {
+void HelpWindow::FillContents() {
     QList<QTreeWidgetItem*> parents;  // the last item at each depth
     for (const ContentsEntry& entry : ReadContents(*file_)) {
         parents.resize(entry.depth);
@@ -121,13 +121,13 @@ void HelpWindow::fillContents() {
     contents_->expandAll();
 }
 
-void HelpWindow::showEntry(QTreeWidgetItem* item) {
+void HelpWindow::ShowEntry(QTreeWidgetItem* item) {
     if (item && !PageOf(item).isEmpty()) {
         browser_->setSource(PageOf(item));
     }
 }
 
-void HelpWindow::selectEntryOf(const QUrl& page) {
+void HelpWindow::SelectEntryOf(const QUrl& page) {
     // The entry for exactly this place, else the first entry for the same page.
     QTreeWidgetItem* entry = nullptr;
     for (QTreeWidgetItemIterator it(contents_); *it; ++it) {

@@ -27,17 +27,17 @@ class HelpWindow : public QWidget {
 
     // Opens `path` unless it is the file shown already, then shows the window in front, restored
     // when minimised, with the first page of the contents.
-    void showFile(const QString& path);
+    void ShowFile(const QString& path);
 
-    QString filePath() const { return path_; }
+    QString FilePath() const { return path_; }
     // Whether the file was read; else the window shows the message instead of contents and pages.
-    bool fileReadable() const;
+    bool FileReadable() const;
 
   private:
-    void open(const QString& path);
-    void fillContents();
-    void showEntry(QTreeWidgetItem* item);
-    void selectEntryOf(const QUrl& page);
+    void Open(const QString& path);
+    void FillContents();
+    void ShowEntry(QTreeWidgetItem* item);
+    void SelectEntryOf(const QUrl& page);
 
     std::shared_ptr<const ChmApi> api_;
     std::unique_ptr<ChmFile> file_;

@@ -80,24 +80,24 @@ std::optional<QString> Attribute(QStringView attributes, QStringView name) {
 
 class SitemapReader {
   public:
-    void read(const Tag& tag) {
+    void Read(const Tag& tag) {
         if (tag.name == u"ul") {
             ++openLists_;
         } else if (tag.name == u"/ul") {
             openLists_ = std::max(0, openLists_ - 1);
         } else if (tag.name == u"object") {
-            startObject(tag.attributes);
+            StartObject(tag.attributes);
         } else if (tag.name == u"param" && current_) {
-            readParam(tag.attributes);
+            ReadParam(tag.attributes);
         } else if (tag.name == u"/object") {
-            endObject();
+            EndObject();
         }
     }
 
-    const QList<ContentsEntry>& entries() const { return entries_; }
+    const QList<ContentsEntry>& Entries() const { return entries_; }
 
   private:
-    void startObject(QStringView attributes) {
+    void StartObject(QStringView attributes) {
         const std::optional<QString> type = Attribute(attributes, u"type");
         current_.reset();
         if (type && type->compare(u"text/sitemap", Qt::CaseInsensitive) == 0) {
@@ -105,7 +105,7 @@ class SitemapReader {
         }
     }
 
-    void readParam(QStringView attributes) {
+    void ReadParam(QStringView attributes) {
         const QString name = Attribute(attributes, u"name").value_or(QString());
         QString* field = name.compare(u"Name", Qt::CaseInsensitive) == 0    ? &current_->name
                          : name.compare(u"Local", Qt::CaseInsensitive) == 0 ? &current_->local
@@ -115,7 +115,7 @@ class SitemapReader {
         }
     }
 
-    void endObject() {
+    void EndObject() {
         if (current_ && !current_->name.isEmpty()) {
             const int deepestAllowed = entries_.isEmpty() ? 0 : entries_.last().depth + 1;
             current_->depth = std::min({openLists_ - 1, deepestAllowed, kMaxContentsDepth - 1});
@@ -135,7 +135,7 @@ class SitemapReader {
 QList<ContentsEntry> ParseSitemap(QStringView html) {
     SitemapReader reader;
     qsizetype position = 0;
-    while (reader.entries().size() < kMaxContentsEntries) {
+    while (reader.Entries().size() < kMaxContentsEntries) {
         const qsizetype open = html.indexOf(u'<', position);
         if (open < 0) {
             break;
@@ -152,10 +152,10 @@ QList<ContentsEntry> ParseSitemap(QStringView html) {
         if (close < 0) {
             break;
         }
-        reader.read(ReadTag(html.sliced(open + 1, close - open - 1)));
+        reader.Read(ReadTag(html.sliced(open + 1, close - open - 1)));
         position = close + 1;
     }
-    return reader.entries();
+    return reader.Entries();
 }
 
 }  // namespace zorvel::help

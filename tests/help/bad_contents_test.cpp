@@ -52,8 +52,8 @@ void BadContentsTest::showsWhatCanBeRead() {
     QFETCH(int, levels);
     QWidget owner;
     auto* window = new HelpWindow(HelpReader(), &owner);
-    window->showFile(QStringLiteral(ZORVEL_BAD_CONTENTS_DIR "/%1.chm").arg(name));
-    QCOMPARE(window->fileReadable(), entries > 0);
+    window->ShowFile(QStringLiteral(ZORVEL_BAD_CONTENTS_DIR "/%1.chm").arg(name));
+    QCOMPARE(window->FileReadable(), entries > 0);
     QCOMPARE(window->findChild<QLabel*>()->isVisible(), entries == 0);
 
     QStringList shown;

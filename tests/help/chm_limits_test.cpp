@@ -113,7 +113,7 @@ void ChmLimitsTest::dangerousFilesAreRefused() {
     file.close();
     const ChmFile help(HelpReader(), path);
     QCOMPARE(help.isOpen(), opens);
-    QCOMPARE(help.read(QStringLiteral("/index.html")).has_value(), opens);
+    QCOMPARE(help.Read(QStringLiteral("/index.html")).has_value(), opens);
 }
 
 QTEST_MAIN(ChmLimitsTest)

@@ -30,8 +30,8 @@ namespace {
 const QString kHelpFile = QStringLiteral(ZORVEL_HELP_FILE);
 
 QList<ContentsEntry> Contents(const ChmFile& file) {
-    const QStringList sitemaps = file.objectPaths().filter(QRegularExpression("\\.hhc$"));
-    return sitemaps.size() == 1 ? ParseSitemap(DecodeHtml(file.read(sitemaps.first()).value_or("")))
+    const QStringList sitemaps = file.ObjectPaths().filter(QRegularExpression("\\.hhc$"));
+    return sitemaps.size() == 1 ? ParseSitemap(DecodeHtml(file.Read(sitemaps.first()).value_or("")))
                                 : QList<ContentsEntry>();
 }
 
@@ -119,8 +119,8 @@ void HelpFileTest::initTestCase() {
     file_ = std::make_unique<ChmFile>(HelpReader(), kHelpFile);
     QVERIFY2(file_->isOpen(), qPrintable(kHelpFile));
     window_ = new HelpWindow(HelpReader(), &owner_);
-    window_->showFile(kHelpFile);
-    QVERIFY(window_->fileReadable());
+    window_->ShowFile(kHelpFile);
+    QVERIFY(window_->FileReadable());
 }
 
 void HelpFileTest::contentsListEveryPage() {
@@ -128,7 +128,7 @@ void HelpFileTest::contentsListEveryPage() {
     for (const ContentsEntry& entry : Contents(*file_)) {
         listed.insert(ArchivePath(ArchiveUrl(entry.local)));
     }
-    const QStringList pages = file_->objectPaths().filter(QRegularExpression("\\.html$"));
+    const QStringList pages = file_->ObjectPaths().filter(QRegularExpression("\\.html$"));
     QVERIFY(pages.size() >= 8);
     for (const QString& page : pages) {
         QVERIFY2(listed.contains(page), qPrintable(page));
@@ -185,7 +185,7 @@ void HelpFileTest::pages() {
     }
     static const QRegularExpression headingRule(
         QStringLiteral("h1\\s*\\{[^}]*color:\\s*(#[0-9a-fA-F]{6})"));
-    const QString styleSheet = QString::fromUtf8(file_->read("/style.css").value_or(""));
+    const QString styleSheet = QString::fromUtf8(file_->Read("/style.css").value_or(""));
     QCOMPARE(HeadingColor(*browser->document()), QColor(headingRule.match(styleSheet).captured(1)));
     for (const QString& picture : parts.pictures) {
         const QVariant data = browser->loadResource(QTextDocument::ImageResource, QUrl(picture));
@@ -193,12 +193,12 @@ void HelpFileTest::pages() {
     }
 
     // Every page, picture and style sheet that the page's source names is inside the file.
-    const QString source = DecodeHtml(file_->read(ArchivePath(url)).value_or(""));
+    const QString source = DecodeHtml(file_->Read(ArchivePath(url)).value_or(""));
     static const QRegularExpression reference(QStringLiteral("(?:href|src)=\"([^\"]+)\""));
     for (const QRegularExpressionMatch& match : reference.globalMatch(source)) {
         const QUrl target = url.resolved(QUrl(match.captured(1)));
         if (!IsWebLink(target)) {
-            QVERIFY2(file_->read(ArchivePath(target)), qPrintable(match.captured(1)));
+            QVERIFY2(file_->Read(ArchivePath(target)), qPrintable(match.captured(1)));
         }
     }
 }
@@ -313,9 +313,9 @@ void HelpFileTest::unreadableFile() {
 
     QWidget owner;
     auto* window = new HelpWindow(HelpReader(), &owner);
-    window->showFile(path);
+    window->ShowFile(path);
     QVERIFY(window->isVisible());
-    QVERIFY(!window->fileReadable());
+    QVERIFY(!window->FileReadable());
     auto* message = window->findChild<QLabel*>();
     QVERIFY(message->isVisible());
     QCOMPARE(message->text(), MessageFor(path));
@@ -333,8 +333,8 @@ void HelpFileTest::everyTruncationIsReported() {
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(real.left(length));
         file.close();
-        window->showFile(path);
-        QVERIFY2(!window->fileReadable(), qPrintable(QString::number(length)));
+        window->ShowFile(path);
+        QVERIFY2(!window->FileReadable(), qPrintable(QString::number(length)));
     }
 }
 
@@ -343,13 +343,13 @@ void HelpFileTest::fileReadAgainOnceRepaired() {
     const QString path = folder.filePath(QStringLiteral("zorvel.chm"));
     QWidget owner;
     auto* window = new HelpWindow(HelpReader(), &owner);
-    window->showFile(path);
-    QVERIFY(!window->fileReadable());
+    window->ShowFile(path);
+    QVERIFY(!window->FileReadable());
 
     QVERIFY(QFile::copy(kHelpFile, path));
     window->showMinimized();
-    window->showFile(path);
-    QVERIFY(window->fileReadable());
+    window->ShowFile(path);
+    QVERIFY(window->FileReadable());
     QVERIFY(!window->isMinimized());
     QVERIFY(window->findChild<QTextBrowser*>()->isVisible());
     QVERIFY(!window->findChild<QLabel*>()->isVisible());

@@ -65,7 +65,7 @@ void HelpLinkTest::readerLibrary() {
     QCOMPARE(HelpWindows(owner).size(), available ? 1 : 0);
     if (available) {
         QVERIFY(HelpWindows(owner).first()->isVisible());
-        QVERIFY(HelpWindows(owner).first()->fileReadable());
+        QVERIFY(HelpWindows(owner).first()->FileReadable());
     } else {
         QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
     }
@@ -90,8 +90,8 @@ void HelpLinkTest::fileIsBesideTheExecutableWhateverTheWorkingFolder() {
     const QString besideExecutable = QCoreApplication::applicationDirPath() + "/" + kHelpFileName;
     QCOMPARE(HelpFilePath(kHelpFileName), besideExecutable);
     QCOMPARE(HelpWindows(owner).size(), 1);
-    QCOMPARE(HelpWindows(owner).first()->filePath(), besideExecutable);
-    QVERIFY(HelpWindows(owner).first()->fileReadable());
+    QCOMPARE(HelpWindows(owner).first()->FilePath(), besideExecutable);
+    QVERIFY(HelpWindows(owner).first()->FileReadable());
 }
 
 void HelpLinkTest::oneWindowOwnedByTheCaller() {

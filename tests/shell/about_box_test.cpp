@@ -11,6 +11,8 @@
 #include "../placement_skip.h"
 #include "program_font.h"
 
+using namespace zorvel;
+
 namespace {
 
 const QString kGreenIcon = QStringLiteral(":/icons/zorvel-green-32.png");
@@ -18,7 +20,7 @@ const QString kRedIcon = QStringLiteral(":/icons/zorvel-32.png");
 
 enum class Action { ClickOk, ReturnKey, EnterKey, EscapeKey, CloseBox };
 
-void Perform(TAboutBox& box, Action action) {
+void Perform(ui::TAboutBox& box, Action action) {
     QWidget* focus = box.focusWidget();
     switch (action) {
         case Action::ClickOk:
@@ -51,7 +53,7 @@ class AboutBoxTest : public QObject {
 
   private slots:
     void WindowIsAFixedDialogWithItsCaption() {
-        TAboutBox box;
+        ui::TAboutBox box;
         QCOMPARE(box.windowTitle(),
                  QString::fromUtf16(u"\uFF8A\uFF9E\uFF70\uFF7C\uFF9E\uFF6E\uFF9D\u60C5\u5831"));
         QCOMPARE(box.size(), QSize(294, 214));
@@ -94,7 +96,7 @@ class AboutBoxTest : public QObject {
         QFETCH(QString, text);
         QFETCH(int, pixelSize);
 
-        TAboutBox box;
+        ui::TAboutBox box;
         const auto* element = box.findChild<QWidget*>(name);
         QVERIFY(element != nullptr);
         QCOMPARE(element->parentWidget()->objectName(), parent);
@@ -112,7 +114,7 @@ class AboutBoxTest : public QObject {
     }
 
     void NoticeFitsItsLabelCentred() {
-        TAboutBox box;
+        ui::TAboutBox box;
         const auto* notice = box.findChild<QLabel*>(QStringLiteral("Copyright"));
         QVERIFY(!notice->text().isEmpty());
         QCOMPARE(notice->alignment(), Qt::AlignCenter);
@@ -128,7 +130,7 @@ class AboutBoxTest : public QObject {
         if (green.isNull() || red.isNull()) {
             QSKIP("The icon resources are not linked in.");
         }
-        TAboutBox box;
+        ui::TAboutBox box;
         auto* panel = box.findChild<QFrame*>(QStringLiteral("Panel1"));
         QCOMPARE(panel->childAt(40, 40)->objectName(), QStringLiteral("PIcon2"));
 
@@ -157,7 +159,7 @@ class AboutBoxTest : public QObject {
         QWidget mainWindow;  // off the centre, so that centring on it would show
         mainWindow.setGeometry(20, 30, 200, 150);
         mainWindow.show();
-        TAboutBox box(&mainWindow);
+        ui::TAboutBox box(&mainWindow);
         box.show();
         const auto* ok = box.findChild<QPushButton*>(QStringLiteral("OKButton"));
         QVERIFY(ok->isDefault());
@@ -186,7 +188,7 @@ class AboutBoxTest : public QObject {
         QFETCH(bool, closes);
         QFETCH(int, result);
 
-        TAboutBox box;
+        ui::TAboutBox box;
         bool stayedOpen = false;
         QTimer::singleShot(0, &box, [&] {
             Perform(box, action);

@@ -11,9 +11,11 @@
 // release builds.
 Q_DECLARE_METATYPE(std::vector<std::string>)
 
+using namespace zorvel;
+
 namespace {
 
-QPlainTextEdit* MemoOf(TFormDebug& form) {
+QPlainTextEdit* MemoOf(ui::TFormDebug& form) {
     return form.findChild<QPlainTextEdit*>(QStringLiteral("Memo"));
 }
 
@@ -32,7 +34,7 @@ class FormDebugTest : public QObject {
 
   private slots:
     void WindowIsAnIndependentSizeableWindow() {
-        TFormDebug form;
+        ui::TFormDebug form;
         QCOMPARE(form.windowTitle(), QStringLiteral("Debug"));
         QVERIFY(form.isWindow());
         QCOMPARE(form.parentWidget(), nullptr);
@@ -45,13 +47,13 @@ class FormDebugTest : public QObject {
     void OpensWithItsFrameInPlace() {
         SKIP_PLACEMENT_ON_WAYLAND();
         // The offscreen platform draws a frame too, so the client must come out smaller.
-        TFormDebug form;
+        ui::TFormDebug form;
         form.ShowOrRaise();
         QTRY_COMPARE(form.frameGeometry(), QRect(577, 109, 221, 300));
     }
 
     void MemoFillsTheWindowAtAnySize() {
-        TFormDebug form;
+        ui::TFormDebug form;
         form.ShowOrRaise();
         QCOMPARE(MemoOf(form)->geometry(), form.rect());
         form.resize(400, 150);
@@ -76,7 +78,7 @@ class FormDebugTest : public QObject {
         QFETCH(QByteArray, property);
         QFETCH(QVariant, expected);
 
-        TFormDebug form;
+        ui::TFormDebug form;
         const QVariant actual = MemoOf(form)->property(property.constData());
         QVERIFY(actual.isValid());
         QCOMPARE(actual.toString(), expected.toString());
@@ -110,7 +112,7 @@ class FormDebugTest : public QObject {
         QFETCH(std::vector<std::string>, lines);
         QFETCH(QString, text);
 
-        TFormDebug form;
+        ui::TFormDebug form;
         MemoOf(form)->insertPlainText(typed);
         zorvel::DebugLog& log = form;
         for (const std::string& line : lines) {
@@ -121,7 +123,7 @@ class FormDebugTest : public QObject {
     }
 
     void LinesAreKeptWhenTheWindowIsHiddenAndShownAgain() {
-        TFormDebug form;
+        ui::TFormDebug form;
         form.AppendLine("first");
         form.ShowOrRaise();
         form.hide();
@@ -131,7 +133,7 @@ class FormDebugTest : public QObject {
     }
 
     void ShowOrRaiseKeepsOneNonModalWindowInFront() {
-        TFormDebug form;
+        ui::TFormDebug form;
         form.ShowOrRaise();
         form.showMinimized();
         QWidget other;

@@ -21,8 +21,8 @@ std::string GameSnapshot(const GameData& game) {
 
 }  // namespace
 
-Monkey::Monkey(std::uint64_t seed, testing::WindowHarness& harness, TFormDebug& debug,
-               TAboutBox& about)
+Monkey::Monkey(std::uint64_t seed, testing::WindowHarness& harness, ui::TFormDebug& debug,
+               ui::TAboutBox& about)
     : dice_(seed),
       harness_(harness),
       form_(*harness.form),

@@ -16,8 +16,11 @@
 
 class QAction;
 class QMenu;
+
+namespace zorvel::ui {
 class TAboutBox;
 class TFormDebug;
+}  // namespace zorvel::ui
 
 namespace zorvel::soak {
 
@@ -31,8 +34,8 @@ class Monkey : private ui::SecondaryWindows {
     static constexpr int kMaxDepth = 3;
     static constexpr double kInjectChance = 0.12;
 
-    Monkey(std::uint64_t seed, testing::WindowHarness& harness, TFormDebug& debug,
-           TAboutBox& about);
+    Monkey(std::uint64_t seed, testing::WindowHarness& harness, ui::TFormDebug& debug,
+           ui::TAboutBox& about);
     ~Monkey();
 
     // Runs events until `events` have run or one check fails.
@@ -77,8 +80,8 @@ class Monkey : private ui::SecondaryWindows {
     Dice dice_;
     testing::WindowHarness& harness_;
     ui::TFormVel& form_;
-    TFormDebug& debug_;
-    TAboutBox& about_;
+    ui::TFormDebug& debug_;
+    ui::TAboutBox& about_;
     Journal journal_;
     BoxJudge judge_;
     ObservedLog log_;

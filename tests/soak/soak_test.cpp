@@ -65,8 +65,8 @@ void SoakTest::monkey() {
     testing::WindowHarness harness;
     harness.Create();
     harness.form->show();
-    TFormDebug debug;
-    TAboutBox about;
+    ui::TFormDebug debug;
+    ui::TAboutBox about;
     soak::Monkey monkey(seed, harness, debug, about);
     monkey.Run(events);
     const soak::Journal& journal = monkey.Record();
