@@ -4,15 +4,17 @@
 #include <QEvent>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace zorvel::ui {
 namespace {
 
+// The margins as the window system tells them now. The widget's own frame geometry keeps the
+// margins of its last move or resize, from before the frame, when a window manager frames the
+// window where it stands.
 QMargins FrameMargins(const QWidget& window) {
-    const QRect frame = window.frameGeometry();
-    const QRect client = window.geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(),
-            frame.right() - client.right(), frame.bottom() - client.bottom()};
+    const QWindow* handle = window.windowHandle();
+    return handle != nullptr ? handle->frameMargins() : QMargins();
 }
 
 // Halfway through framing, the frame can read as nonsense: the frame a mere point, or the client's
@@ -44,47 +46,47 @@ void CentreWithMargins(QWidget& window, const QMargins& margins) {
     window.setGeometry(frame.marginsRemoved(margins));
 }
 
-// Centres a window once more when the window manager has framed it, then goes. A window manager
-// may frame a window where it stands, so that no event tells of it: the frame is looked at a
-// while after the window was shown, until it reads the same twice.
+// Centres a window once more when it first appears on the screen, then goes: the window manager
+// has framed it by then, as the frame is what appears. It lives no longer than the native window
+// it watches.
 class RecentreWhenFramed final : public QObject {
   public:
     static constexpr const char* kName = "RecentreWhenFramed";
 
-    explicit RecentreWhenFramed(QWidget& window) : QObject(&window), window_(window) {
+    RecentreWhenFramed(QWidget& window, QWindow& handle, const QMargins& margins)
+        : QObject(&handle), window_(window), handle_(handle), margins_(margins) {
         setObjectName(kName);
-        startTimer(kInterval);
+        handle.installEventFilter(this);
     }
 
-  protected:
-    void timerEvent(QTimerEvent*) override {
-        const QMargins framed = FrameMargins(window_);
-        if (Plausible(framed) && framed == previous_) {
-            CentreWithMargins(window_, framed);
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Expose && handle_.isExposed()) {
+            handle_.removeEventFilter(this);
             deleteLater();
-        } else if (++looks_ == kLooks) {
-            deleteLater();
+            if (const QMargins framed = FrameMargins(window_);
+                Plausible(framed) && framed != margins_) {
+                CentreWithMargins(window_, framed);
+            }
         }
-        previous_ = framed;
+        return false;
     }
 
   private:
-    static constexpr int kInterval = 50;  // ms
-    static constexpr int kLooks = 60;
-
     QWidget& window_;
-    int looks_ = 0;
-    QMargins previous_;
+    QWindow& handle_;
+    QMargins margins_;
 };
 
 }  // namespace
 
 void CentreFrameOnScreen(QWidget& window) {
     const bool framed = Plausible(FrameMargins(window));
-    CentreWithMargins(window, ExpectedFrameMargins(window));
-    if (!framed &&
-        !window.findChild<QObject*>(RecentreWhenFramed::kName, Qt::FindDirectChildrenOnly)) {
-        new RecentreWhenFramed(window);
+    const QMargins margins = ExpectedFrameMargins(window);
+    CentreWithMargins(window, margins);
+    QWindow* handle = window.windowHandle();
+    if (!framed && handle != nullptr &&
+        !handle->findChild<QObject*>(RecentreWhenFramed::kName, Qt::FindDirectChildrenOnly)) {
+        new RecentreWhenFramed(window, *handle, margins);
     }
 }
 
