@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
+#include <QWindow>
 #include <stdexcept>
 
 #include "client_area.h"
@@ -113,19 +114,26 @@ void TFormVel::FormCreate() {
 
 void TFormVel::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    // The title bar's maximise button asks the window system directly: the widget would hear of
+    // the new state only once the window has been sized, too late to lift the size limit.
+    connect(windowHandle(), &QWindow::windowStateChanged, this, &TFormVel::FollowWindowState,
+            Qt::UniqueConnection);
     if (centred_) return;
     centred_ = true;
     CentreFrameOnScreen(*this);
 }
 
 // Not resizable by dragging: a normal window keeps the size of its menu bar and client area. A
-// maximised one, or one a window manager sizes itself, keeps the board at the top left and the
-// status bar along the bottom edge.
+// maximised or full-screen one takes the size the window system gives it, with the board at the
+// top left and the status bar along the bottom edge; so does one a window manager sizes itself.
 void TFormVel::FollowWindowState() {
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+    const Qt::WindowStates asked = windowHandle() ? windowHandle()->windowStates() : windowState();
+    if ((windowState() | asked) & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
         layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    } else {
+    } else if (!isVisible() || size() == sizeHint()) {
+        // Restored, the window is fixed only once the window system has given it back its own
+        // size: a Wayland compositor ends a program whose window changes size before that.
         layout()->setSizeConstraint(QLayout::SetFixedSize);
     }
 }
@@ -139,6 +147,7 @@ void TFormVel::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     statusBar_->setGeometry(0, client_->height() - StatusPanels::kHeight, client_->width(),
                             StatusPanels::kHeight);
+    FollowWindowState();
 }
 
 void TFormVel::StartGameClick() {
