@@ -1,6 +1,7 @@
 #include "form_vel.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -21,12 +22,6 @@ namespace {
 
 const QString kCloseQuestion = QStringLiteral("プログラムを終了します。よろしいですか。");
 constexpr int kHelpContext = 1;
-
-// Unchecks the items of a one-of-many choice and checks the chosen one.
-void CheckOnly(std::initializer_list<QAction*> items, QAction* chosen) {
-    for (QAction* item : items) item->setChecked(false);
-    chosen->setChecked(true);
-}
 
 // The program's other windows go with the main window: the debug and help windows, and an about
 // box still open, whose modal loop then ends as it would by its close box.
@@ -84,16 +79,11 @@ void TFormVel::ConnectMenu() {
     connect(menu_.Exit, &QAction::triggered, this, &TFormVel::ExitClick);
     // A check item toggles its own mark before it reports the click; the one-of-many handlers set
     // the marks themselves, and leave them as they were when they refuse.
-    auto connectChoice = [this](QAction* item, void (TFormVel::*handler)(QAction*)) {
-        connect(item, &QAction::triggered, this, [this, item, handler](bool checked) {
-            item->setChecked(!checked);
-            (this->*handler)(item);
-        });
-    };
-    for (QAction* item : {menu_.G1P, menu_.G2P}) connectChoice(item, &TFormVel::GModeClick);
-    for (QAction* item : {menu_.A1P, menu_.A2P}) connectChoice(item, &TFormVel::FAttackClick);
-    for (QAction* item : {menu_.Ptn0, menu_.Ptn1, menu_.Ptn2})
-        connectChoice(item, &TFormVel::ImgPtnClick);
+    // A choice checks its item, which unchecks the others of its group, before the handler runs;
+    // the groups are disabled while a game runs, so a menu opened before it cannot change them.
+    connect(menu_.GameModes, &QActionGroup::triggered, this, &TFormVel::GModeClick);
+    connect(menu_.Attacks, &QActionGroup::triggered, this, &TFormVel::FAttackClick);
+    connect(menu_.ImagePatterns, &QActionGroup::triggered, this, &TFormVel::ImgPtnClick);
     // Sound On and High Speed are plain check items: the menu toggles the mark, and the next
     // sound or frame reads it.
     connect(menu_.Topic, &QAction::triggered, this, &TFormVel::TopicClick);
@@ -176,18 +166,18 @@ void TFormVel::MenuClick() {
 // offer them once it runs.
 void TFormVel::GModeClick(QAction* item) {
     if (game_.GameState != 0) return;
-    CheckOnly({menu_.G1P, menu_.G2P}, item);
+    item->setChecked(true);
     flow_.UpdateStatus();
 }
 
 void TFormVel::FAttackClick(QAction* item) {
     if (game_.GameState != 0) return;
-    CheckOnly({menu_.A1P, menu_.A2P}, item);
+    item->setChecked(true);
 }
 
 void TFormVel::ImgPtnClick(QAction* item) {
     if (game_.GameState != 0) return;
-    CheckOnly({menu_.Ptn0, menu_.Ptn1, menu_.Ptn2}, item);
+    item->setChecked(true);
     const std::array<QAction*, 3> sets{menu_.Ptn0, menu_.Ptn1, menu_.Ptn2};
     for (std::uint8_t set = 0; set < sets.size(); ++set) {
         if (sets[set]->isChecked()) {

@@ -1,5 +1,6 @@
 // The main window as the game sees it: boxes, drawing, sound, waits and the options.
 #include <QAction>
+#include <QActionGroup>
 
 #include "client_area.h"
 #include "form_vel.h"
@@ -36,9 +37,14 @@ void TFormVel::AnimateStone(int x, int y, Cell value, const MoveWatch& move) {
     }
 }
 
+// The status follows every change of the game's state, and so do the game options, which only
+// a game not running may change.
 void TFormVel::ShowStatus(const StatusTexts& texts) {
     statusBar_->SetTexts(QString::fromStdString(texts.title), QString::fromStdString(texts.mover),
                          QString::fromStdString(texts.mode));
+    const bool idle = game_.GameState == 0;
+    for (QActionGroup* choice : {menu_.GameModes, menu_.Attacks, menu_.ImagePatterns})
+        choice->setEnabled(idle);
 }
 
 void TFormVel::PlayComputerSound() {

@@ -1,6 +1,7 @@
 #include "main_menu.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -38,6 +39,12 @@ QAction* AddCheckItem(QMenu* menu, const char* name, const QString& caption, boo
     return action;
 }
 
+QActionGroup* OneOf(QObject* owner, std::initializer_list<QAction*> items) {
+    auto* group = new QActionGroup(owner);
+    for (QAction* item : items) group->addAction(item);
+    return group;
+}
+
 }  // namespace
 
 MainMenu BuildMainMenu(QMenuBar* bar) {
@@ -63,6 +70,10 @@ MainMenu BuildMainMenu(QMenuBar* bar) {
     m.Ptn0 = AddCheckItem(m.Image, "Ptn0", QStringLiteral("Nomal"), true);
     m.Ptn1 = AddCheckItem(m.Image, "Ptn1", QStringLiteral("Star"), false);
     m.Ptn2 = AddCheckItem(m.Image, "Ptn2", QStringLiteral("Onigiri"), false);
+
+    m.GameModes = OneOf(bar, {m.G1P, m.G2P});
+    m.Attacks = OneOf(bar, {m.A1P, m.A2P});
+    m.ImagePatterns = OneOf(bar, {m.Ptn0, m.Ptn1, m.Ptn2});
 
     m.Help = AddMenu(bar, "Help", QStringLiteral("&Help"), 3);
     m.Topic = AddItem(m.Help, "Topic", QStringLiteral("&Help"));

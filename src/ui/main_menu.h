@@ -1,6 +1,7 @@
 #pragma once
 
 class QAction;
+class QActionGroup;
 class QMenu;
 class QMenuBar;
 
@@ -26,6 +27,11 @@ struct MainMenu {
     QAction* Ptn0 = nullptr;
     QAction* Ptn1 = nullptr;
     QAction* Ptn2 = nullptr;
+
+    // The one-of-many choices: each group keeps exactly one of its items checked.
+    QActionGroup* GameModes = nullptr;
+    QActionGroup* Attacks = nullptr;
+    QActionGroup* ImagePatterns = nullptr;
 
     QMenu* Help = nullptr;
     QAction* Topic = nullptr;
