@@ -39,7 +39,9 @@ QMargins ExpectedFrameMargins(const QWidget& window) {
     return {};
 }
 
+// A window maximised, full screen or minimised meanwhile keeps the place it was given.
 void CentreWithMargins(QWidget& window, const QMargins& margins) {
+    if (window.windowState() != Qt::WindowNoState) return;
     QRect frame = window.rect().marginsAdded(margins);
     frame.moveCenter(window.screen()->geometry().center());
     // Placing the client rather than the frame leaves no doubt about which one is meant.

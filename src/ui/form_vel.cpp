@@ -77,8 +77,6 @@ void TFormVel::ConnectMenu() {
     connect(menu_.StartGame, &QAction::triggered, this, &TFormVel::StartGameClick);
     connect(menu_.ClearGame, &QAction::triggered, this, &TFormVel::ClearGameClick);
     connect(menu_.Exit, &QAction::triggered, this, &TFormVel::ExitClick);
-    // A check item toggles its own mark before it reports the click; the one-of-many handlers set
-    // the marks themselves, and leave them as they were when they refuse.
     // A choice checks its item, which unchecks the others of its group, before the handler runs;
     // the groups are disabled while a game runs, so a menu opened before it cannot change them.
     connect(menu_.GameModes, &QActionGroup::triggered, this, &TFormVel::GModeClick);
