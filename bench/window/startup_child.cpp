@@ -31,7 +31,9 @@ int RunAsStartupChild(int argc, char* argv[], std::int64_t startedNs, std::int64
     ZorVelApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const std::int64_t applicationNs = WallNs();
-    ui::TFormVel form;
+    // The sound module lies in the program's folder, not in the driver's.
+    ui::TFormVel form(std::make_unique<ui::EventLoopPacer>(),
+                      std::make_unique<ui::ModuleSoundOutput>(QStringLiteral(ZORVEL_RUNTIME_DIR)));
     form.FormCreate();
     const std::int64_t windowNs = WallNs();
     const std::int64_t paintedNs = ShowAndWaitForFirstPaint(form);

@@ -7,8 +7,8 @@
 #include "game_data.h"
 #include "game_flow.h"
 #include "main_menu.h"
+#include "module_sound_output.h"
 #include "pacer.h"
-#include "sound_output.h"
 
 class QTimer;
 
@@ -34,7 +34,7 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     static constexpr int kTimerInterval = 100;
 
     explicit TFormVel(std::unique_ptr<Pacer> pacer = std::make_unique<EventLoopPacer>(),
-                      std::unique_ptr<SoundOutput> sound = std::make_unique<EffectSoundOutput>());
+                      std::unique_ptr<SoundOutput> sound = std::make_unique<ModuleSoundOutput>());
     ~TFormVel() override;
 
     // Initialises the tables, the pictures and the board. Throws when the pattern file cannot be
