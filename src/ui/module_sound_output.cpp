@@ -17,7 +17,7 @@ ModuleSoundOutput::~ModuleSoundOutput() = default;
 void ModuleSoundOutput::Load() {
     loaded_ = true;
     const QString folder = folder_.isEmpty() ? QCoreApplication::applicationDirPath() : folder_;
-    QLibrary module(QDir(folder).filePath(QString::fromLatin1(kSoundModuleName)));
+    QLibrary module(QDir(folder).filePath(QString::fromLatin1(kSoundModuleFile)));
     const auto make =
         reinterpret_cast<MakeSoundOutputFunction>(module.resolve(kMakeSoundOutputSymbol));
     if (make == nullptr) {

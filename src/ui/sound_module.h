@@ -10,6 +10,6 @@ class SoundOutput;
 // `beep` (the desktop's when empty). The caller owns the result.
 using MakeSoundOutputFunction = SoundOutput* (*)(std::function<void()> beep);
 inline constexpr char kMakeSoundOutputSymbol[] = "ZorvelMakeSoundOutput";
-inline constexpr char kSoundModuleName[] = "zorvel_sound";
+inline constexpr char kSoundModuleFile[] = "libzorvel_sound.so";
 
 }  // namespace zorvel::ui
