@@ -1,7 +1,8 @@
 # Installation, in a layout that follows the filesystem conventions (paths under the prefix):
 #
 #   bin/zorvel                       the command: starts the program in share/zorvel
-#   lib/zorvel/zorvel, zorvel.chm    the program, with its help file beside it
+#   lib/zorvel/zorvel, zorvel.chm    the program, with its help file beside it, and
+#   lib/zorvel/libzorvel_sound.so    its sound output, which it loads on the first sound
 #   share/zorvel/                    ZorPatn.bmp, ZorPatn@2x.bmp, ZorTurn0.wav, ZorTurn1.wav,
 #                                    loaded by bare name
 #   share/applications/<id>.desktop  the menu entry, which runs the command in share/zorvel
@@ -10,7 +11,7 @@
 #
 # The program is private to the package (only the command starts it), so it goes to lib/zorvel, the
 # folder Debian gives a package's internal programs, rather than to the multiarch library folder:
-# nothing in it is a library, and the layout stays the same whatever prefix the build was
+# its one library is a module of the program's own, and the layout stays the same whatever prefix the build was
 # configured with. The Debian package is made by cpack from the same rules (cmake/Package.cmake).
 include(GNUInstallDirs)
 
@@ -25,8 +26,9 @@ set(ZORVEL_INSTALL_DATA_DIR ${CMAKE_INSTALL_DATADIR}/zorvel)
 
 # Qt's project set-up gives installed programs a run path for libraries of their own; the game has
 # none, and its Qt comes from the system.
-set_target_properties(zorvel PROPERTIES INSTALL_RPATH "")
+set_target_properties(zorvel zorvel_sound PROPERTIES INSTALL_RPATH "")
 install(TARGETS zorvel RUNTIME DESTINATION ${ZORVEL_INSTALL_PROGRAM_DIR})
+install(TARGETS zorvel_sound LIBRARY DESTINATION ${ZORVEL_INSTALL_PROGRAM_DIR})
 if(TARGET zorvel_help_file)
     install(FILES ${ZORVEL_HELP_FILE} DESTINATION ${ZORVEL_INSTALL_PROGRAM_DIR})
 endif()

@@ -20,10 +20,10 @@ set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/open_package_folders.cmake
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The libraries the program links come from dpkg-shlibdeps; with them come Qt's X11 platform plugin
-# (libqt6gui6) and its sound output (libqt6multimedia6, which talks to the PulseAudio server
-# itself). Added by hand, as they are used only at run time: the CHM reader behind Help, the
-# Japanese font of every window, and a sound server for the clicks.
+# The libraries the program and its sound module link come from dpkg-shlibdeps; with them come Qt's
+# X11 platform plugin (libqt6gui6) and its sound output (libqt6multimedia6, which talks to the
+# PulseAudio server itself). Added by hand, as they are used only at run time: the CHM reader
+# behind Help, the Japanese font of every window, and a sound server for the clicks.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libchm1, fonts-ipafont-gothic")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")

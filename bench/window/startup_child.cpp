@@ -31,8 +31,10 @@ int RunAsStartupChild(int argc, char* argv[], std::int64_t startedNs, std::int64
     ZorVelApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const std::int64_t applicationNs = WallNs();
+    // The sound module lies in the program's folder, not in the driver's.
     ui::TFormVel form(std::make_unique<ui::EventLoopPacer>(),
-                      std::make_unique<ui::EffectSoundOutput>(), std::make_unique<YesBoxes>());
+                      std::make_unique<ui::ModuleSoundOutput>(QStringLiteral(ZORVEL_RUNTIME_DIR)),
+                      std::make_unique<YesBoxes>());
     form.FormCreate();
     const std::int64_t windowNs = WallNs();
     const std::int64_t paintedNs = ShowAndWaitForFirstPaint(form);

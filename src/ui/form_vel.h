@@ -8,9 +8,9 @@
 #include "game_flow.h"
 #include "main_menu.h"
 #include "message_boxes.h"
+#include "module_sound_output.h"
 #include "pacer.h"
 #include "secondary_windows.h"
-#include "sound_output.h"
 
 class QTimer;
 
@@ -30,7 +30,7 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
 
     // Without boxes given, the window shows the desktop's, owned by itself.
     explicit TFormVel(std::unique_ptr<Pacer> pacer = std::make_unique<EventLoopPacer>(),
-                      std::unique_ptr<SoundOutput> sound = std::make_unique<EffectSoundOutput>(),
+                      std::unique_ptr<SoundOutput> sound = std::make_unique<ModuleSoundOutput>(),
                       std::unique_ptr<MessageBoxes> boxes = nullptr);
     ~TFormVel() override;
 

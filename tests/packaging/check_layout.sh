@@ -72,6 +72,16 @@ accounted+=("$program")
 help_file=$(dirname "$program")/zorvel.chm
 [ "$(head -c 4 "$root$help_file" 2>/dev/null)" = ITSF ] || fail "no help file $help_file"
 accounted+=("$help_file")
+# The sound output, which the program loads from its own folder on the first sound.
+sound_module=$(dirname "$program")/libzorvel_sound.so
+if file --brief "$root$sound_module" 2>/dev/null | grep -q '^ELF.*shared object'; then
+    if readelf --dynamic "$root$sound_module" | grep -Eq '\((RPATH|RUNPATH)\)'; then
+        fail "$sound_module carries a run path"
+    fi
+else
+    fail "no sound module $sound_module"
+fi
+accounted+=("$sound_module")
 
 # The menu's icon, in the sizes menus, docks and software centres ask for.
 icon=$(entry Icon)

@@ -5,7 +5,8 @@
 #include <QTest>
 #include <QtEndian>
 
-#include "sound_output.h"
+#include "effect_sound_output.h"
+#include "module_sound_output.h"
 #include "wave_header.h"
 
 using namespace zorvel::ui;
@@ -51,6 +52,8 @@ class SoundFileTest : public QObject {
     void unplayableFilesGiveTheDefaultSound_data();
     void unplayableFilesGiveTheDefaultSound();
     void undecodableFileGivesTheDefaultSoundOnceTheDecoderGivesUp();
+    void programPlaysThroughTheSoundModule_data();
+    void programPlaysThroughTheSoundModule();
 };
 
 void SoundFileTest::incompleteFilesAreRefused_data() {
@@ -130,6 +133,35 @@ void SoundFileTest::undecodableFileGivesTheDefaultSoundOnceTheDecoderGivesUp() {
     QTRY_COMPARE(beeped, 1);
     sound.Play(QStringLiteral("ZorTurn1.wav"));
     QCOMPARE(beeped, 2);
+}
+
+void SoundFileTest::programPlaysThroughTheSoundModule_data() {
+    QTest::addColumn<bool>("moduleThere");
+    QTest::addColumn<bool>("fileThere");
+    QTest::addColumn<int>("beeps");
+    QTest::newRow("good file") << true << true << 0;
+    QTest::newRow("missing file") << true << false << 1;
+    QTest::newRow("no module") << false << true << 1;
+}
+
+// The module is loaded from the given folder on the first sound and gets the default sound.
+void SoundFileTest::programPlaysThroughTheSoundModule() {
+    QFETCH(bool, moduleThere);
+    QFETCH(bool, fileThere);
+    QFETCH(int, beeps);
+    QTemporaryDir folder;
+    QDir::setCurrent(folder.path());
+    if (fileThere) {
+        QFile file(kStoneSound);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(kGood);
+    }
+    int beeped = 0;
+    ModuleSoundOutput sound(moduleThere ? QStringLiteral(ZORVEL_RUNTIME_DIR) : folder.path(),
+                            [&] { ++beeped; });
+    sound.Play(kStoneSound);
+    sound.Play(kStoneSound);
+    QCOMPARE(beeped, 2 * beeps);
 }
 
 QTEST_MAIN(SoundFileTest)

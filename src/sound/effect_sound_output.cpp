@@ -1,4 +1,4 @@
-#include "sound_output.h"
+#include "effect_sound_output.h"
 
 #include <QApplication>
 #include <QDir>

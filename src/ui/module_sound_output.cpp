@@ -1,0 +1,38 @@
+#include "module_sound_output.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLibrary>
+
+#include "sound_module.h"
+
+namespace zorvel::ui {
+
+ModuleSoundOutput::ModuleSoundOutput(QString folder, std::function<void()> beep)
+    : folder_(std::move(folder)), beep_(beep ? std::move(beep) : [] { QApplication::beep(); }) {}
+
+// The module stays loaded after its output is gone: Qt Multimedia may still have work queued.
+ModuleSoundOutput::~ModuleSoundOutput() = default;
+
+void ModuleSoundOutput::Load() {
+    loaded_ = true;
+    const QString folder = folder_.isEmpty() ? QCoreApplication::applicationDirPath() : folder_;
+    QLibrary module(QDir(folder).filePath(QString::fromLatin1(kSoundModuleFile)));
+    const auto make =
+        reinterpret_cast<MakeSoundOutputFunction>(module.resolve(kMakeSoundOutputSymbol));
+    if (make == nullptr) {
+        qWarning("No sound: %s", qPrintable(module.errorString()));
+        return;
+    }
+    output_.reset(make(beep_));
+}
+
+void ModuleSoundOutput::Play(const QString& fileName) {
+    if (!loaded_) Load();
+    if (output_ != nullptr)
+        output_->Play(fileName);
+    else
+        beep_();
+}
+
+}  // namespace zorvel::ui
