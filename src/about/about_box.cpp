@@ -1,6 +1,7 @@
 #include "about_box.h"
 
 #include <QFrame>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -12,12 +13,15 @@ namespace zorvel::ui {
 namespace {
 
 constexpr QSize kClientSize(294, 214);
+constexpr QSize kIconSize(32, 32);
 
 QLabel* AddIcon(QWidget* panel, const char* name, const QRect& geometry, const QString& resource) {
     auto* icon = new QLabel(panel);
     icon->setObjectName(QString::fromLatin1(name));
     icon->setGeometry(geometry);
-    icon->setPixmap(QPixmap(resource));
+    // The icon finds the picture's "@2x" twin itself; on a high-resolution screen that one is
+    // shown, still 32 x 32 logical pixels.
+    icon->setPixmap(QIcon(resource).pixmap(kIconSize, panel->devicePixelRatioF()));
     return icon;
 }
 
@@ -59,9 +63,11 @@ void TAboutBox::AddPanel() {
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setLineWidth(1);
 
-    AddIcon(panel, "PIcon1", QRect(16, 20, 32, 32), QStringLiteral(":/icons/zorvel-green-32.png"));
+    AddIcon(panel, "PIcon1", QRect(QPoint(16, 20), kIconSize),
+            QStringLiteral(":/icons/zorvel-green-32.png"));
     // The program's own icon lies over the lower right of the green one.
-    AddIcon(panel, "PIcon2", QRect(32, 32, 32, 32), QStringLiteral(":/icons/zorvel-32.png"))
+    AddIcon(panel, "PIcon2", QRect(QPoint(32, 32), kIconSize),
+            QStringLiteral(":/icons/zorvel-32.png"))
         ->raise();
 
     AddText(panel, "ProductName", QPoint(86, 27), QStringLiteral("Zorblin Veltor"), 16);

@@ -10,12 +10,14 @@ namespace zorvel {
 namespace {
 
 // The program's red icon in every size compiled in with zorvel_icons; the green one is the about
-// box's alone.
+// box's alone. A "@2x" twin is not a size of its own: on a high-resolution screen QIcon adds it
+// to its 1x picture by itself.
 QIcon ProgramIcon() {
     QIcon icon;
     QDirIterator sizes(QStringLiteral(":/icons"), {QStringLiteral("zorvel-[0-9]*.png")});
     while (sizes.hasNext()) {
-        icon.addFile(sizes.next());
+        const QString name = sizes.next();
+        if (!name.contains(u'@')) icon.addFile(name);
     }
     return icon;
 }

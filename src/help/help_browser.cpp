@@ -1,6 +1,7 @@
 #include "help_browser.h"
 
 #include <QDesktopServices>
+#include <QImage>
 #include <QTextDocument>
 
 #include "chm_file.h"
@@ -22,6 +23,10 @@ void HelpBrowser::SetHelpFile(const ChmFile* file) {
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     const QString path = ArchivePath(source().resolved(name));
+    if (type == QTextDocument::ImageResource && devicePixelRatioF() > 1) {
+        QImage twin = HighResolutionPicture(path);
+        if (!twin.isNull()) return twin;
+    }
     const std::optional<QByteArray> data =
         file_ && !path.isEmpty() ? file_->Read(path) : std::nullopt;
     if (!data) {
@@ -34,6 +39,16 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
         return DecodeHtml(*data);
     }
     return *data;
+}
+
+QImage HelpBrowser::HighResolutionPicture(const QString& path) const {
+    if (!file_ || path.isEmpty()) return {};
+    QImage picture;
+    if (const std::optional<QByteArray> data = file_->Read(HighResolutionPath(path))) {
+        picture.loadFromData(*data);
+        picture.setDevicePixelRatio(2);
+    }
+    return picture;
 }
 
 void HelpBrowser::FollowLink(const QUrl& link) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QTextBrowser>
 
 namespace zorvel::help {
@@ -21,6 +22,9 @@ class HelpBrowser : public QTextBrowser {
     QVariant loadResource(int type, const QUrl& name) override;
 
   private:
+    // On a high-resolution screen a picture is shown from its twin of twice the resolution, when
+    // the file holds one, at the picture's own logical size. Null when there is none.
+    QImage HighResolutionPicture(const QString& path) const;
     void FollowLink(const QUrl& link);
 
     const ChmFile* file_ = nullptr;

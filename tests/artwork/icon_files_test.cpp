@@ -49,6 +49,9 @@ class IconFilesTest : public QObject {
         QTest::addColumn<int>("tone");
         QTest::newRow("about box, red") << "zorvel-32.png" << 32 << 16 << int(kRed);
         QTest::newRow("about box, green") << "zorvel-green-32.png" << 32 << 16 << int(kGreen);
+        QTest::newRow("about box, red, 2x") << "zorvel-32@2x.png" << 64 << 16 << int(kRed);
+        QTest::newRow("about box, green, 2x")
+            << "zorvel-green-32@2x.png" << 64 << 16 << int(kGreen);
         for (int size : {16, 48, 64, 128, 256}) {
             QTest::addRow("program %d", size)
                 << QString("zorvel-%1.png").arg(size) << size << 0 << int(kRed);
@@ -78,6 +81,8 @@ class IconFilesTest : public QObject {
     void compiledIcon_data() {
         QTest::addColumn<QString>("name");
         QTest::newRow("green") << "zorvel-green-32.png";
+        QTest::newRow("green 2x") << "zorvel-green-32@2x.png";
+        QTest::newRow("red 2x") << "zorvel-32@2x.png";
         for (int size : {16, 32, 48, 64, 128, 256}) {
             QTest::addRow("red %d", size) << QString("zorvel-%1.png").arg(size);
         }

@@ -100,6 +100,8 @@ class HelpFileTest : public QObject {
     void pages();
     void links_data();
     void links();
+    void picturesForTheScreen_data();
+    void picturesForTheScreen();
     void foreignResourcesAreNotLoaded_data();
     void foreignResourcesAreNotLoaded();
     void unreadableFile_data();
@@ -264,6 +266,27 @@ void HelpFileTest::links() {
     QCOMPARE(browser->source(), shownPage.isEmpty() ? first : QUrl(shownPage));
     QCOMPARE(contents->currentItem()->text(0), shownEntry);
     QCOMPARE(catcher.opened, openedUrl.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(openedUrl)});
+}
+
+// Run at QT_SCALE_FACTOR=2 too: there a picture comes from its 2x twin, at the same logical size.
+void HelpFileTest::picturesForTheScreen_data() {
+    QTest::addColumn<QUrl>("url");
+    QTest::addColumn<QSize>("size");  // logical pixels
+    QTest::newRow("set strip") << QUrl("chm:/images/set-star.png") << QSize(440, 40);
+    QTest::newRow("board") << QUrl("chm:/images/board-opening.png") << QSize(320, 320);
+}
+
+void HelpFileTest::picturesForTheScreen() {
+    QFETCH(QUrl, url);
+    QFETCH(QSize, size);
+    auto* browser = window_->findChild<QTextBrowser*>();
+    const QVariant data = browser->loadResource(QTextDocument::ImageResource, url);
+    const QImage picture = data.typeId() == QMetaType::QImage
+                               ? data.value<QImage>()
+                               : QImage::fromData(data.toByteArray());
+    const qreal ratio = browser->devicePixelRatioF();
+    QCOMPARE(picture.devicePixelRatio(), ratio);
+    QCOMPARE(picture.size(), size * ratio);
 }
 
 void HelpFileTest::foreignResourcesAreNotLoaded_data() {

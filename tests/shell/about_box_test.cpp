@@ -15,8 +15,16 @@ using namespace zorvel;
 
 namespace {
 
-const QString kGreenIcon = QStringLiteral(":/icons/zorvel-green-32.png");
-const QString kRedIcon = QStringLiteral(":/icons/zorvel-32.png");
+// The pictures the box should show: on a high-resolution screen (the test also runs at
+// QT_SCALE_FACTOR=2) the icons' twins of twice the size.
+int Scale() {
+    return qRound(qApp->devicePixelRatio());
+}
+
+QImage IconPicture(const char* name) {
+    const QString twin = Scale() > 1 ? QStringLiteral("@2x") : QString();
+    return QImage(QStringLiteral(":/icons/%1%2.png").arg(QLatin1String(name), twin));
+}
 
 enum class Action { ClickOk, ReturnKey, EnterKey, EscapeKey, CloseBox };
 
@@ -125,8 +133,8 @@ class AboutBoxTest : public QObject {
     }
 
     void RedIconIsDrawnOverTheGreenOne() {
-        const QImage green(kGreenIcon);
-        const QImage red(kRedIcon);
+        const QImage green = IconPicture("zorvel-green-32");
+        const QImage red = IconPicture("zorvel-32");
         if (green.isNull() || red.isNull()) {
             QSKIP("The icon resources are not linked in.");
         }
@@ -134,15 +142,17 @@ class AboutBoxTest : public QObject {
         auto* panel = box.findChild<QFrame*>(QStringLiteral("Panel1"));
         QCOMPARE(panel->childAt(40, 40)->objectName(), QStringLiteral("PIcon2"));
 
-        // Where the red icon is clear the green one shows through, elsewhere the red one covers it.
+        // Where the red icon is clear the green one shows through, elsewhere the red one covers it;
+        // every screen pixel is a pixel of the pictures.
+        const int s = Scale();
         const QImage shown = panel->grab().toImage().convertToFormat(QImage::Format_ARGB32);
         const QImage under = green.convertToFormat(QImage::Format_ARGB32);
         const QImage over = red.convertToFormat(QImage::Format_ARGB32);
         int checked = 0;
-        for (int y = 32; y < 52; ++y) {
-            for (int x = 32; x < 48; ++x) {
-                const QRgb top = over.pixel(x - 32, y - 32);
-                const QRgb bottom = under.pixel(x - 16, y - 20);
+        for (int y = 32 * s; y < 52 * s; ++y) {
+            for (int x = 32 * s; x < 48 * s; ++x) {
+                const QRgb top = over.pixel(x - 32 * s, y - 32 * s);
+                const QRgb bottom = under.pixel(x - 16 * s, y - 20 * s);
                 if (qAlpha(top) == 255) {
                     QCOMPARE(shown.pixel(x, y), top);
                     ++checked;

@@ -23,7 +23,10 @@ constexpr Stone kOpening[] = {{4, 4, 0}, {5, 4, 1}, {4, 5, 1}, {5, 5, 0}};
 
 QImage OpeningBoard(const QImage& sheet) {
     constexpr int kNormalSet = 0;
-    QImage board(kBoardCells * kCellSize, kBoardCells * kCellSize, QImage::Format_RGB32);
+    const int scale = qRound(sheet.devicePixelRatio());
+    QImage board(kBoardCells * kCellSize * scale, kBoardCells * kCellSize * scale,
+                 QImage::Format_RGB32);
+    board.setDevicePixelRatio(scale);
     QPainter painter(&board);
     const QImage empty = Frame(sheet, kNormalSet, kEmptyFrame);
     for (int row = 0; row < kBoardCells; ++row) {

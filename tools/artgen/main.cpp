@@ -1,5 +1,6 @@
-// Draws the game's pictures: the pattern file (also at twice the resolution, for high-resolution
-// screens), the program's icons and the help pages' pictures.
+// Draws the game's pictures: the pattern file, the program's icons and the help pages' pictures;
+// the pattern file, the about box's icons and the help pictures also at twice the resolution, for
+// high-resolution screens.
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -59,18 +60,26 @@ int main(int argc, char* argv[]) {
     }
 
     Writer writer;
-    const QImage sheet = PatternSheet(1);
-    writer.Save(sheet, pattern);
-    writer.Save(PatternSheet(2), AtTwice(pattern));
-    for (int set = 0; set < kSetCount; ++set) {
-        writer.Save(SetStrip(sheet, set), help.filePath(QString("set-%1.png").arg(kSetNames[set])));
-    }
-    writer.Save(OpeningBoard(sheet), help.filePath("board-opening.png"));
+    // The 2x pictures are drawn again from the shapes, not enlarged, and named like
+    // "set-star@2x.png" beside the 1x ones.
+    for (int scale : {1, 2}) {
+        const auto named = [scale](const QString& path) {
+            return scale == 1 ? path : AtTwice(path);
+        };
+        const QImage sheet = PatternSheet(scale);
+        writer.Save(sheet, named(pattern));
+        for (int set = 0; set < kSetCount; ++set) {
+            writer.Save(SetStrip(sheet, set),
+                        named(help.filePath(QString("set-%1.png").arg(kSetNames[set]))));
+        }
+        writer.Save(OpeningBoard(sheet), named(help.filePath("board-opening.png")));
 
-    writer.Save(ReduceColours(StoneIcon(kRed, kAboutIconSize), kAboutIconColours),
-                icons.filePath("zorvel-32.png"));
-    writer.Save(ReduceColours(StoneIcon(kGreen, kAboutIconSize), kAboutIconColours),
-                icons.filePath("zorvel-green-32.png"));
+        const int iconSize = kAboutIconSize * scale;
+        writer.Save(ReduceColours(StoneIcon(kRed, iconSize), kAboutIconColours),
+                    named(icons.filePath("zorvel-32.png")));
+        writer.Save(ReduceColours(StoneIcon(kGreen, iconSize), kAboutIconColours),
+                    named(icons.filePath("zorvel-green-32.png")));
+    }
     for (int size : kFullColourIconSizes) {
         writer.Save(StoneIcon(kRed, size), icons.filePath(QString("zorvel-%1.png").arg(size)));
     }
