@@ -6,6 +6,7 @@
 
 #include "chm_file.h"
 #include "help_url.h"
+#include "high_resolution_path.h"
 #include "html_text.h"
 
 namespace zorvel::help {
@@ -44,7 +45,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 QImage HelpBrowser::HighResolutionPicture(const QString& path) const {
     if (!file_ || path.isEmpty()) return {};
     QImage picture;
-    if (const std::optional<QByteArray> data = file_->Read(HighResolutionPath(path))) {
+    if (const std::optional<QByteArray> data = file_->Read(ui::HighResolutionPath(path))) {
         picture.loadFromData(*data);
         picture.setDevicePixelRatio(2);
     }

@@ -13,13 +13,6 @@ QString ArchivePath(const QUrl& url) {
     return url.scheme() == kArchiveScheme ? url.path(QUrl::FullyDecoded) : QString();
 }
 
-QString HighResolutionPath(const QString& path) {
-    const qsizetype slash = path.lastIndexOf(u'/');
-    qsizetype dot = path.lastIndexOf(u'.');
-    if (dot <= slash) dot = path.size();
-    return QString(path).insert(dot, QStringLiteral("@2x"));
-}
-
 bool IsWebLink(const QUrl& url) {
     return url.isValid() && (url.scheme() == u"http" || url.scheme() == u"https") &&
            !url.host().isEmpty();

@@ -16,10 +16,6 @@ QUrl ArchiveUrl(const QString& local);
 // is not one of the file's own.
 QString ArchivePath(const QUrl& url);
 
-// The path of a picture's twin of twice the resolution: "/images/set-star@2x.png" for
-// "/images/set-star.png".
-QString HighResolutionPath(const QString& path);
-
 // A link the desktop's browser may open when the user clicks it.
 bool IsWebLink(const QUrl& url);
 

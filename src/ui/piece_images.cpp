@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "bmp_header.h"
+#include "high_resolution_path.h"
 
 namespace zorvel::ui {
 namespace {
@@ -73,15 +74,10 @@ ImageList LoadPieceImages(const QString& path) {
     return CutFrames(ReadPattern(path, 1));
 }
 
-QString HighResolutionTwin(const QString& path) {
-    const QFileInfo file(path);
-    return file.dir().filePath(file.completeBaseName() + QStringLiteral("@2x.") + file.suffix());
-}
-
 PieceImages LoadPieceImagesFor(const QString& path, qreal devicePixelRatio) {
     constexpr int kTwinScale = 2;
     const QImage pattern = ReadPattern(path, 1);
-    const QString twin = HighResolutionTwin(QDir::current().absoluteFilePath(path));
+    const QString twin = HighResolutionPath(QDir::current().absoluteFilePath(path));
     PieceImages images;
     if (devicePixelRatio > 1 && TwinIsCurrent(path, twin)) {
         try {

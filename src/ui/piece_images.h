@@ -24,9 +24,6 @@ ImageList LoadPieceImages(const QString& path);
 // image list.
 ImageList CutFrames(const QImage& pattern, int scale = 1);
 
-// The name of the pattern file's high-resolution twin: "ZorPatn@2x.bmp" beside "ZorPatn.bmp".
-QString HighResolutionTwin(const QString& path);
-
 // The frames for a window of the given device pixel ratio.
 struct PieceImages {
     ImageList frames;

@@ -1,0 +1,12 @@
+#include "high_resolution_path.h"
+
+namespace zorvel::ui {
+
+QString HighResolutionPath(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(u'/');
+    qsizetype dot = path.lastIndexOf(u'.');
+    if (dot <= slash) dot = path.size();
+    return QString(path).insert(dot, QStringLiteral("@2x"));
+}
+
+}  // namespace zorvel::ui
