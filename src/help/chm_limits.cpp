@@ -87,12 +87,16 @@ bool ControlDataIsSane(QByteArrayView data) {
     return resetInterval / (windowSize / 2) * windowsPerReset != 0;
 }
 
-// Every entry for the control data stored uncompressed, in any list chunk, names sane data.
-bool ControlDataEntriesAreSane(QIODevice& file, const chm::Chunks& chunks, qint64 content) {
+// Every entry, in any list chunk, names one of the file's two sections: the library takes any
+// other number for the compressed one, and reading the reset table or the control data from it
+// while opening divides by zero. Every entry for the control data stored uncompressed names sane
+// data.
+bool EntriesAreSane(QIODevice& file, const chm::Chunks& chunks, qint64 content) {
     for (qint64 number = 0; number < chunks.count(); ++number) {
         const QByteArray chunk = chunks.At(number);
         if (!chunk.startsWith("PMGL")) continue;
         for (const chm::ListEntry& entry : chm::ListEntries(chunk)) {
+            if (entry.section > 1) return false;
             if (entry.section != 0 ||
                 entry.name.compare(kControlDataPath, Qt::CaseInsensitive) != 0)
                 continue;
@@ -133,7 +137,7 @@ bool ChmDirectoryIsSane(QIODevice& file) {
         std::min<qint64>(inFile, Read<std::uint32_t>(directory, kChunkCountAt)));
     return ListEnds(chunks, Read<std::int32_t>(directory, kFirstListChunkAt)) &&
            IndexHasNoCycle(chunks, Read<std::int32_t>(directory, kIndexRootAt)) &&
-           ControlDataEntriesAreSane(file, chunks, static_cast<qint64>(content));
+           EntriesAreSane(file, chunks, static_cast<qint64>(content));
 }
 
 bool ChmResetTableIsSane(QByteArrayView table) {

@@ -18,8 +18,9 @@ inline constexpr const char* kChmResetTablePath =
 
 // Whether the file's directory is one the library can walk: its headers are there, its chunks are
 // of a sane size, the list of its entry chunks ends and its index has no cycle (the library
-// follows both without a limit), and the compression's control data, which the library reads
-// while opening, make sense. Checked before the library opens the file.
+// follows both without a limit), every entry lies in one of the file's two sections, and the
+// compression's control data, which the library reads while opening, make sense. Checked before
+// the library opens the file.
 bool ChmDirectoryIsSane(QIODevice& file);
 
 // Whether a reset table read from the file is whole and names a sane block size: checked before

@@ -57,6 +57,15 @@ QByteArray WithIndexInACircle(QByteArray bytes, qsizetype directory, quint32 chu
     return With<quint32>(bytes, chunk + 4, chunkSize - 8 - entry.size());
 }
 
+// The directory entry of `path` moved to a section the file does not have (its number follows the
+// name, one byte for a small number).
+QByteArray InSectionTwo(QByteArray bytes, const char* path) {
+    const QByteArray name(path);
+    const qsizetype at = bytes.indexOf(QByteArray(1, char(name.size())) + name);
+    if (at >= 0) bytes[at + 1 + name.size()] = 2;
+    return bytes;
+}
+
 }  // namespace
 
 class ChmLimitsTest : public QObject {
@@ -100,6 +109,10 @@ void ChmLimitsTest::dangerousFilesAreRefused_data() {
         << With<quint32>(real, control + kWindowSizeInControlData, 0) << false;
     QTest::newRow("compression control data unsigned")
         << With<quint32>(real, control + kSignatureInControlData, 0) << false;
+    QTest::newRow("compression control data in a third section")
+        << InSectionTwo(real, kControlDataPath) << false;
+    QTest::newRow("compression reset table in a third section")
+        << InSectionTwo(real, kChmResetTablePath) << false;
 }
 
 void ChmLimitsTest::dangerousFilesAreRefused() {
