@@ -1,6 +1,7 @@
 #include "chm_limits.h"
 
 #include <algorithm>
+#include <bit>
 #include <vector>
 
 #include "chm_directory.h"
@@ -27,6 +28,8 @@ constexpr qint64 kResetTableSize = 0x28;
 constexpr qint64 kBlockSizeAt = 0x20;  // in the reset table
 constexpr qint64 kMinControlDataSize = 0x18;
 constexpr qint64 kMaxControlDataSize = 0x100;
+constexpr int kMinWindowBits = 15;  // LZX windows of 32 KiB to 2 MiB
+constexpr int kMaxWindowBits = 21;
 
 const QByteArray kControlDataPath = "::DataSpace/Storage/MSCompressed/ControlData";
 
@@ -82,7 +85,11 @@ bool ControlDataIsSane(QByteArrayView data) {
         resetInterval <<= 15;
         windowSize <<= 15;
     }
-    if (windowSize <= 1 || resetInterval == 0 || resetInterval % (windowSize / 2) != 0)
+    // The library sizes its window by the lowest bit set and has no window for fewer than 15 or
+    // more than 21 bits: it would go on to decompress with none.
+    const int windowBits = std::countr_zero(windowSize);
+    if (windowBits < kMinWindowBits || windowBits > kMaxWindowBits || resetInterval == 0 ||
+        resetInterval % (windowSize / 2) != 0)
         return false;
     return resetInterval / (windowSize / 2) * windowsPerReset != 0;
 }

@@ -23,6 +23,7 @@ constexpr qsizetype kIndexRootInDirectory = 0x1C;
 constexpr qsizetype kNextInListChunk = 0x10;
 constexpr qsizetype kBlockSizeInResetTable = 0x20;
 constexpr qsizetype kSignatureInControlData = 0x04;
+constexpr qsizetype kVersionInControlData = 0x08;  // 2: sizes in units of 32 KiB, 1: in bytes
 constexpr qsizetype kWindowSizeInControlData = 0x10;
 const char* const kControlDataPath = "::DataSpace/Storage/MSCompressed/ControlData";
 
@@ -107,6 +108,8 @@ void ChmLimitsTest::dangerousFilesAreRefused_data() {
     QTest::newRow("compressed blocks of 0 bytes") << With<quint64>(real, blockSize, 0) << false;
     QTest::newRow("compression window of 0 bytes")
         << With<quint32>(real, control + kWindowSizeInControlData, 0) << false;
+    QTest::newRow("compression window of 2 bytes")
+        << With<quint32>(real, control + kVersionInControlData, 1) << false;
     QTest::newRow("compression control data unsigned")
         << With<quint32>(real, control + kSignatureInControlData, 0) << false;
     QTest::newRow("compression control data in a third section")
