@@ -1,12 +1,22 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <optional>
 
 namespace zorvel::ui {
 
-// Checks a wave file's bytes before the player sees them: a RIFF "WAVE" file with a "fmt " chunk
-// followed by a non-empty "data" chunk that is all there. The player waits forever for the rest
+// A wave file's format and its samples, as a view into the file's bytes.
+struct WaveSound {
+    int coding = 0;  // 1: integer PCM
+    int channels = 0;
+    int sampleRate = 0;
+    int bitsPerSample = 0;
+    QByteArrayView samples;
+};
+
+// Reads a wave file's bytes before the player sees them: a RIFF "WAVE" file with a "fmt " chunk
+// followed by a non-empty "data" chunk that is all there. A player may wait forever for the rest
 // of a file that is cut short, so such a file must not reach it.
-bool IsCompleteWave(QByteArrayView bytes);
+std::optional<WaveSound> ReadWave(QByteArrayView bytes);
 
 }  // namespace zorvel::ui

@@ -111,6 +111,15 @@ void TFormVel::showEvent(QShowEvent* event) {
     CentreFrameOnScreen(*this);
 }
 
+// The sound output gets ready as soon as the window has been painted: its libraries do not delay
+// the window, and the first click of the first game is not late.
+void TFormVel::paintEvent(QPaintEvent* event) {
+    QMainWindow::paintEvent(event);
+    if (soundPrepared_) return;
+    soundPrepared_ = true;
+    QTimer::singleShot(0, this, [this] { sound_->Prepare(); });
+}
+
 // Not resizable by dragging: a normal window keeps the size of its menu bar and client area. A
 // maximised or full-screen one takes the size the window system gives it, with the board at the
 // top left and the status bar along the bottom edge; so does one a window manager sizes itself.

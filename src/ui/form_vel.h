@@ -76,6 +76,7 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     // GameView
@@ -110,6 +111,7 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     QTimer* timer_ = nullptr;
     SecondaryWindows* windows_ = nullptr;
     bool centred_ = false;
+    bool soundPrepared_ = false;
 };
 
 }  // namespace zorvel::ui

@@ -11,10 +11,12 @@ namespace zorvel::ui {
 ModuleSoundOutput::ModuleSoundOutput(QString folder, std::function<void()> beep)
     : folder_(std::move(folder)), beep_(beep ? std::move(beep) : [] { QApplication::beep(); }) {}
 
-// The module stays loaded after its output is gone: Qt Multimedia may still have work queued.
+// The module stays loaded after its output is gone: the audio libraries it brought in tidy up
+// their own threads when the program ends.
 ModuleSoundOutput::~ModuleSoundOutput() = default;
 
-void ModuleSoundOutput::Load() {
+void ModuleSoundOutput::Prepare() {
+    if (loaded_) return;
     loaded_ = true;
     const QString folder = folder_.isEmpty() ? QCoreApplication::applicationDirPath() : folder_;
     QLibrary module(QDir(folder).filePath(QString::fromLatin1(kSoundModuleFile)));
@@ -28,7 +30,7 @@ void ModuleSoundOutput::Load() {
 }
 
 void ModuleSoundOutput::Play(const QString& fileName) {
-    if (!loaded_) Load();
+    Prepare();
     if (output_ != nullptr)
         output_->Play(fileName);
     else

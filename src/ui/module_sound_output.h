@@ -8,18 +8,17 @@
 namespace zorvel::ui {
 
 // The program's sound output: loads the sound module from `folder` (by default the program's own)
-// when the first sound plays, and plays through it from then on. Without the module every sound
-// is the default one.
+// when asked to prepare or when the first sound plays, and plays through it from then on. Without
+// the module every sound is the default one.
 class ModuleSoundOutput final : public SoundOutput {
   public:
     // `beep` gives the default sound; by default the desktop's.
     explicit ModuleSoundOutput(QString folder = {}, std::function<void()> beep = {});
     ~ModuleSoundOutput() override;
     void Play(const QString& fileName) override;
+    void Prepare() override;
 
   private:
-    void Load();
-
     QString folder_;
     std::function<void()> beep_;
     bool loaded_ = false;

@@ -15,6 +15,8 @@ class SoundOutput {
     // Starts a wave file of the current directory playing and returns at once; a sound still
     // playing is cut off.
     virtual void Play(const QString& fileName) = 0;
+    // Gets ready to play, so that the first sound is not late; the first Play does it otherwise.
+    virtual void Prepare() {}
 };
 
 }  // namespace zorvel::ui

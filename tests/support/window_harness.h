@@ -28,7 +28,9 @@ class ScriptedPacer : public ui::Pacer {
 class SilentSound : public ui::SoundOutput {
   public:
     void Play(const QString& fileName) override { played.push_back(fileName); }
+    void Prepare() override { ++prepared; }
     std::vector<QString> played;
+    int prepared = 0;
 };
 
 // Boxes answered by a function instead of a person; Yes when there is none.

@@ -77,6 +77,13 @@ void WindowTest::startsIdleWithTheTitleAndMode() {
         QAccessible::queryAccessibleInterface(const_cast<QLabel*>(title));
     QVERIFY(accessible != nullptr);
     QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("VELTOR Ver2.0"));
+    // The sound output gets ready once the window is on the screen, and only once.
+    QCOMPARE(h.Sound().prepared, 0);
+    h.form->show();
+    QTRY_COMPARE(h.Sound().prepared, 1);
+    h.form->repaint();
+    QCoreApplication::processEvents();
+    QCOMPARE(h.Sound().prepared, 1);
 }
 
 void WindowTest::clicksMapToCellsTruncatingTowardZero_data() {

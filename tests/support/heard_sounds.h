@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zorvel::test {
+
+// A mono recording or sound file, its samples scaled to -1..1.
+struct Recording {
+    int rate = 0;
+    std::vector<float> samples;
+};
+
+// One sound heard in a recording, in milliseconds from its start: from its onset to the last moment
+// it was still within 40 dB of its own peak, or to the onset of the sound that cut it off.
+struct HeardSound {
+    double onsetMs = 0;
+    double endMs = 0;
+    bool cutByNext = false;
+    double LengthMs() const { return endMs - onsetMs; }
+};
+
+// Reads a 16-bit PCM wave file of one channel; none for anything else.
+std::optional<Recording> ReadMonoWave(const std::string& path);
+
+// The sounds in a recording, in order. A sound begins where the level rises out of silence, or
+// jumps well above the sound still playing.
+std::vector<HeardSound> FindSounds(const Recording& recording);
+
+// Whether `heard` is the whole of `reference`: as long, but for what a sound server's resampling
+// and fading takes off its ends.
+bool IsWhole(const HeardSound& heard, const HeardSound& reference);
+
+}  // namespace zorvel::test
