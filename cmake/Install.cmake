@@ -2,7 +2,8 @@
 #
 #   bin/zorvel                       the command: starts the program in share/zorvel
 #   lib/zorvel/zorvel, zorvel.chm    the program, with its help file beside it, and
-#   lib/zorvel/libzorvel_sound.so    its sound output, which it loads on the first sound
+#   lib/zorvel/libzorvel_sound.so    its sound output, which it loads once its window is painted,
+#   lib/zorvel/libzorvel_sound.conf  with the output's settings for OpenAL
 #   share/zorvel/                    ZorPatn.bmp, ZorPatn@2x.bmp, ZorTurn0.wav, ZorTurn1.wav,
 #                                    loaded by bare name
 #   share/applications/<id>.desktop  the menu entry, which runs the command in share/zorvel
@@ -29,6 +30,7 @@ set(ZORVEL_INSTALL_DATA_DIR ${CMAKE_INSTALL_DATADIR}/zorvel)
 set_target_properties(zorvel zorvel_sound PROPERTIES INSTALL_RPATH "")
 install(TARGETS zorvel RUNTIME DESTINATION ${ZORVEL_INSTALL_PROGRAM_DIR})
 install(TARGETS zorvel_sound LIBRARY DESTINATION ${ZORVEL_INSTALL_PROGRAM_DIR})
+install(FILES ${ZORVEL_RUNTIME_DIR}/libzorvel_sound.conf DESTINATION ${ZORVEL_INSTALL_PROGRAM_DIR})
 if(TARGET zorvel_help_file)
     install(FILES ${ZORVEL_HELP_FILE} DESTINATION ${ZORVEL_INSTALL_PROGRAM_DIR})
 endif()

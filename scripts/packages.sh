@@ -3,7 +3,7 @@
 
 ZORVEL_BUILD_PACKAGES=(
     cmake g++ make ninja-build pkg-config
-    qt6-base-dev qt6-multimedia-dev libqt6svg6
+    qt6-base-dev libqt6svg6 libopenal-dev
     libchm-dev libchm1 fp-utils-3.2.2
     fonts-ipafont-gothic
 )
@@ -11,6 +11,7 @@ ZORVEL_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     desktop-file-utils appstream dpkg-dev file
     weston qt6-wayland
+    pipewire wireplumber pipewire-pulse pulseaudio-utils dbus-daemon
 )
 # libFuzzer comes with clang's runtime libraries.
 ZORVEL_FUZZ_PACKAGES=(

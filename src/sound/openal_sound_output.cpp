@@ -1,11 +1,11 @@
 #include "openal_sound_output.h"
 
 #include <AL/al.h>
-#include <AL/alext.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "wave_header.h"
 
@@ -31,69 +31,61 @@ QByteArray ReadSmallFile(const QString& path) {
 
 }  // namespace
 
-OpenAlSoundOutput::OpenAlSoundOutput(std::function<void()> beep)
+OpenAlSoundOutput::OpenAlSoundOutput(std::function<void()> beep, const QString& settingsFile)
     : beep_(beep ? std::move(beep) : [] { QApplication::beep(); }) {
-    device_ = alcOpenDevice(nullptr);
-    if (device_ == nullptr) {
-        qWarning("No sound: no audio device could be opened");
-        return;
-    }
-    context_ = alcCreateContext(device_, nullptr);
-    if (context_ == nullptr || !alcMakeContextCurrent(context_)) {
-        qWarning("No sound: the audio device gave no context");
-        return;
-    }
-    alGenSources(1, &source_);
-    // The sounds are heard as recorded, not placed in a room.
-    alSourcei(source_, AL_SOURCE_RELATIVE, AL_TRUE);
+    // OpenAL reads its settings when first used. Its default mixing buffer holds about 70 ms, so a
+    // click would be heard well after its stone appears; the settings beside the module ask for
+    // one of about 17 ms. Settings a user names in ALSOFT_CONF win.
+    if (!settingsFile.isEmpty() && !qEnvironmentVariableIsSet("ALSOFT_CONF") &&
+        QFileInfo::exists(settingsFile))
+        qputenv("ALSOFT_CONF", QFile::encodeName(settingsFile));
+    device_ = std::make_unique<OpenAlDevice>();
 }
 
 OpenAlSoundOutput::~OpenAlSoundOutput() {
-    if (context_ != nullptr) {
-        alDeleteSources(1, &source_);
-        for (const Sound& sound : std::as_const(sounds_)) alDeleteBuffers(1, &sound.buffer);
-        alcMakeContextCurrent(nullptr);
-        alcDestroyContext(context_);
+    if (const unsigned source = device_->Source(); source != 0) {
+        alSourceStop(source);
+        alSourcei(source, AL_BUFFER, 0);
     }
-    if (device_ != nullptr) alcCloseDevice(device_);
+    for (const Sound& sound : std::as_const(sounds_)) {
+        if (sound.buffer != 0) alDeleteBuffers(1, &sound.buffer);
+    }
 }
 
-const OpenAlSoundOutput::Sound& OpenAlSoundOutput::SoundFor(const QString& path) {
-    auto found = sounds_.constFind(path);
-    if (found != sounds_.constEnd()) return *found;
+OpenAlSoundOutput::Sound& OpenAlSoundOutput::SoundFor(const QString& path) {
+    auto found = sounds_.find(path);
+    if (found != sounds_.end()) return *found;
     Sound sound;
     const QByteArray bytes = ReadSmallFile(path);
     const std::optional<WaveSound> wave = ReadWave(bytes);
-    const ALenum format = wave ? FormatOf(*wave) : AL_NONE;
-    if (format != AL_NONE) {
-        sound.playable = true;
+    if (wave) {
         const int frameBytes = wave->channels * wave->bitsPerSample / 8;
-        const auto size = static_cast<ALsizei>(wave->samples.size() / frameBytes * frameBytes);
-        if (source_ != 0 && size > 0) {
-            alGenBuffers(1, &sound.buffer);
-            alBufferData(sound.buffer, format, wave->samples.data(), size, wave->sampleRate);
-        }
+        sound.format = FormatOf(*wave);
+        sound.sampleRate = wave->sampleRate;
+        if (frameBytes > 0)
+            sound.samples =
+                wave->samples.first(wave->samples.size() / frameBytes * frameBytes).toByteArray();
+        if (sound.samples.isEmpty()) sound.format = AL_NONE;
     }
     return *sounds_.insert(path, sound);
 }
 
-bool OpenAlSoundOutput::DeviceConnected() const {
-    ALCint connected = ALC_FALSE;
-    alcGetIntegerv(device_, ALC_CONNECTED, 1, &connected);
-    return connected == ALC_TRUE;
-}
-
 void OpenAlSoundOutput::Play(const QString& fileName) {
-    if (source_ != 0) alSourceStop(source_);
-    const QString path = QDir::current().absoluteFilePath(fileName);
-    const Sound& sound = SoundFor(path);
-    if (!sound.playable) {
+    const unsigned source = device_->Source();
+    if (source != 0) alSourceStop(source);
+    Sound& sound = SoundFor(QDir::current().absoluteFilePath(fileName));
+    if (sound.format == AL_NONE) {
         beep_();
         return;
     }
-    if (sound.buffer == 0 || !DeviceConnected()) return;
-    alSourcei(source_, AL_BUFFER, static_cast<ALint>(sound.buffer));
-    alSourcePlay(source_);
+    if (source == 0) return;
+    if (sound.buffer == 0) {
+        alGenBuffers(1, &sound.buffer);
+        alBufferData(sound.buffer, sound.format, sound.samples.constData(),
+                     static_cast<ALsizei>(sound.samples.size()), sound.sampleRate);
+    }
+    alSourcei(source, AL_BUFFER, static_cast<ALint>(sound.buffer));
+    alSourcePlay(source);
 }
 
 }  // namespace zorvel::ui

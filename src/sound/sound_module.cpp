@@ -2,9 +2,13 @@
 // that the audio libraries are not loaded before the window appears.
 #include "sound_module.h"
 
+#include <QDir>
+
 #include "openal_sound_output.h"
 
-extern "C" Q_DECL_EXPORT zorvel::ui::SoundOutput* ZorvelMakeSoundOutput(
-    std::function<void()> beep) {
-    return new zorvel::ui::OpenAlSoundOutput(std::move(beep));
+extern "C" Q_DECL_EXPORT zorvel::ui::SoundOutput* ZorvelMakeSoundOutput(std::function<void()> beep,
+                                                                        const QString& folder) {
+    return new zorvel::ui::OpenAlSoundOutput(
+        std::move(beep),
+        QDir(folder).filePath(QString::fromLatin1(zorvel::ui::kSoundSettingsFile)));
 }

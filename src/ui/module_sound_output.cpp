@@ -26,7 +26,7 @@ void ModuleSoundOutput::Prepare() {
         qWarning("No sound: %s", qPrintable(module.errorString()));
         return;
     }
-    output_.reset(make(beep_));
+    output_.reset(make(beep_, folder));
 }
 
 void ModuleSoundOutput::Play(const QString& fileName) {

@@ -17,6 +17,7 @@ class ModuleSoundOutput final : public SoundOutput {
     ~ModuleSoundOutput() override;
     void Play(const QString& fileName) override;
     void Prepare() override;
+    bool Preparing() const override { return output_ != nullptr && output_->Preparing(); }
 
   private:
     QString folder_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 
 namespace zorvel::ui {
@@ -7,9 +8,11 @@ namespace zorvel::ui {
 class SoundOutput;
 
 // The entry point of the sound module: makes its output, which gives the default sound through
-// `beep` (the desktop's when empty). The caller owns the result.
-using MakeSoundOutputFunction = SoundOutput* (*)(std::function<void()> beep);
+// `beep` (the desktop's when empty) and reads its settings from `folder`, the module's own. The
+// caller owns the result.
+using MakeSoundOutputFunction = SoundOutput* (*)(std::function<void()> beep, const QString& folder);
 inline constexpr char kMakeSoundOutputSymbol[] = "ZorvelMakeSoundOutput";
 inline constexpr char kSoundModuleFile[] = "libzorvel_sound.so";
+inline constexpr char kSoundSettingsFile[] = "libzorvel_sound.conf";
 
 }  // namespace zorvel::ui

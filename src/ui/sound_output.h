@@ -17,6 +17,8 @@ class SoundOutput {
     virtual void Play(const QString& fileName) = 0;
     // Gets ready to play, so that the first sound is not late; the first Play does it otherwise.
     virtual void Prepare() {}
+    // Whether it is still getting ready: the sounds asked for meanwhile are not heard.
+    virtual bool Preparing() const { return false; }
 };
 
 }  // namespace zorvel::ui

@@ -72,7 +72,7 @@ accounted+=("$program")
 help_file=$(dirname "$program")/zorvel.chm
 [ "$(head -c 4 "$root$help_file" 2>/dev/null)" = ITSF ] || fail "no help file $help_file"
 accounted+=("$help_file")
-# The sound output, which the program loads from its own folder on the first sound.
+# The sound output, which the program loads from its own folder, with its settings beside it.
 sound_module=$(dirname "$program")/libzorvel_sound.so
 if file --brief "$root$sound_module" 2>/dev/null | grep -q '^ELF.*shared object'; then
     if readelf --dynamic "$root$sound_module" | grep -Eq '\((RPATH|RUNPATH)\)'; then
@@ -82,6 +82,9 @@ else
     fail "no sound module $sound_module"
 fi
 accounted+=("$sound_module")
+sound_settings=$(dirname "$program")/libzorvel_sound.conf
+grep -q '^period_size=' "$root$sound_settings" 2>/dev/null || fail "no sound settings $sound_settings"
+accounted+=("$sound_settings")
 
 # The menu's icon, in the sizes menus, docks and software centres ask for.
 icon=$(entry Icon)

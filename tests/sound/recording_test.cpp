@@ -80,6 +80,7 @@ void RecordingTest::everySoundIsHeardWholeAndInOrder() {
     ui::ModuleSoundOutput sound(QStringLiteral(ZORVEL_RUNTIME_DIR),
                                 [] { QFAIL("the default sound was played"); });
     sound.Prepare();
+    QTRY_VERIFY(!sound.Preparing());
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("heard.wav"));
     QProcess recorder;

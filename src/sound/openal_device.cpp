@@ -1,0 +1,60 @@
+#include "openal_device.h"
+
+#include <AL/al.h>
+#include <AL/alext.h>
+
+#include <QtGlobal>
+
+namespace zorvel::ui {
+
+void OpenAlDevice::State::Open() {
+    device = alcOpenDevice(nullptr);
+    if (device == nullptr) {
+        qWarning("No sound: no audio device could be opened");
+        return;
+    }
+    context = alcCreateContext(device, nullptr);
+    if (context == nullptr || !alcMakeContextCurrent(context)) {
+        qWarning("No sound: the audio device gave no context");
+        return;
+    }
+    alGenSources(1, &source);
+    // The sounds are heard as recorded, not placed in a room.
+    alSourcei(source, AL_SOURCE_RELATIVE, AL_TRUE);
+}
+
+void OpenAlDevice::State::Close() {
+    if (context != nullptr) {
+        alDeleteSources(1, &source);
+        alcMakeContextCurrent(nullptr);
+        alcDestroyContext(context);
+    }
+    if (device != nullptr) alcCloseDevice(device);
+}
+
+OpenAlDevice::OpenAlDevice() {
+    opener_ = std::thread([state = state_] {
+        state->Open();
+        if (state->done.exchange(true, std::memory_order_acq_rel)) state->Close();
+    });
+}
+
+OpenAlDevice::~OpenAlDevice() {
+    if (!state_->done.exchange(true, std::memory_order_acq_rel)) {
+        // Still opening: the thread closes what it opens, and the program need not wait for a
+        // server that does not answer.
+        opener_.detach();
+        return;
+    }
+    opener_.join();
+    state_->Close();
+}
+
+unsigned OpenAlDevice::Source() const {
+    if (Opening() || state_->source == 0) return 0;
+    ALCint connected = ALC_FALSE;
+    alcGetIntegerv(state_->device, ALC_CONNECTED, 1, &connected);
+    return connected == ALC_TRUE ? state_->source : 0;
+}
+
+}  // namespace zorvel::ui

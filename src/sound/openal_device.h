@@ -1,0 +1,42 @@
+#pragma once
+
+#include <AL/alc.h>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+namespace zorvel::ui {
+
+// The audio device with one context and one source, opened on a thread of its own: a sound server
+// that does not answer holds the opening up for half a minute, and the game must not wait for it.
+class OpenAlDevice {
+  public:
+    OpenAlDevice();
+    ~OpenAlDevice();
+    OpenAlDevice(const OpenAlDevice&) = delete;
+    OpenAlDevice& operator=(const OpenAlDevice&) = delete;
+
+    // Whether the opening is still under way.
+    bool Opening() const { return !state_->done.load(std::memory_order_acquire); }
+    // The source that plays the sounds, once the device is open and while the sound server is
+    // there; none (0) otherwise.
+    unsigned Source() const;
+
+  private:
+    // Shared with the opening thread. Whichever of the thread and the destructor comes second to
+    // `done` closes the device: the thread, when the output was destroyed while it was opening.
+    struct State {
+        std::atomic<bool> done = false;
+        ALCdevice* device = nullptr;
+        ALCcontext* context = nullptr;
+        unsigned source = 0;
+        void Open();
+        void Close();
+    };
+
+    std::shared_ptr<State> state_ = std::make_shared<State>();
+    std::thread opener_;
+};
+
+}  // namespace zorvel::ui
