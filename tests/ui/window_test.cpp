@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScopeGuard>
 #include <QTest>
 #include <QWindow>
 
@@ -39,6 +38,27 @@ QAccessibleInterface* AccessibleCell(ui::TFormVel& form, int x, int y) {
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&form.Client());
     return board->tableInterface()->cellAt(y - 1, x - 1);
 }
+
+// The cells' names of an empty board, row by row.
+QStringList EmptyBoardNames() {
+    QStringList names;
+    for (int y = 1; y <= 8; ++y)
+        for (int x = 1; x <= 8; ++x) names << QStringLiteral("X:%1 Y:%2 empty").arg(x).arg(y);
+    return names;
+}
+
+// The names announced to screen readers while it lives.
+class AnnouncedNames {
+  public:
+    AnnouncedNames() {
+        ui::InstallBoardEventHandler([this](QAccessibleEvent& event) {
+            if (event.type() == QAccessible::NameChanged)
+                names << event.accessibleInterface()->text(QAccessible::Name);
+        });
+    }
+    ~AnnouncedNames() { ui::InstallBoardEventHandler({}); }
+    QStringList names;
+};
 
 }  // namespace
 
@@ -110,15 +130,14 @@ void WindowTest::clicksMapToCellsTruncatingTowardZero() {
 void WindowTest::screenReadersSeeTheBoardAsATableOfCells() {
     WindowHarness h;
     h.Create();
+    h.form->show();
     h.form->StartGameClick();
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&h.form->Client());
     QCOMPARE(board->role(), QAccessible::Table);
     QCOMPARE(board->text(QAccessible::Name), QStringLiteral("Board"));
     QCOMPARE(board->tableInterface()->rowCount(), 8);
     QCOMPARE(board->tableInterface()->columnCount(), 8);
-    QStringList expected;
-    for (int y = 1; y <= 8; ++y)
-        for (int x = 1; x <= 8; ++x) expected << QStringLiteral("X:%1 Y:%2 empty").arg(x).arg(y);
+    QStringList expected = EmptyBoardNames();
     expected[27] = QStringLiteral("X:4 Y:4 YOU (GREEN)");
     expected[28] = QStringLiteral("X:5 Y:4 COM (RED)");
     expected[35] = QStringLiteral("X:4 Y:5 COM (RED)");
@@ -333,12 +352,7 @@ void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue() {
     h.form->StartGameClick();
     h.Pacer().pauses.clear();
     h.Sound().played.clear();
-    QStringList announced;
-    ui::InstallBoardEventHandler([&](QAccessibleEvent& event) {
-        if (event.type() == QAccessible::NameChanged)
-            announced << event.accessibleInterface()->text(QAccessible::Name);
-    });
-    const auto uninstall = qScopeGuard([] { ui::InstallBoardEventHandler({}); });
+    const AnnouncedNames announced;
 
     // Green takes (5, 3), turning red's (5, 4); red takes (4, 3), turning green's (4, 4). The
     // frames of the placed stone come first, then the captured one's; each stone's sound starts
@@ -375,7 +389,7 @@ void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue() {
     // Screen readers hear of each cell once it shows its new stone.
     QCoreApplication::processEvents();
     const QString prefix = QStringLiteral("X:%1 Y:").arg(x);
-    QCOMPARE(announced, (QStringList{prefix + "3 " + moverName, prefix + "4 " + moverName}));
+    QCOMPARE(announced.names, (QStringList{prefix + "3 " + moverName, prefix + "4 " + moverName}));
 }
 
 // Nothing is redrawn when the set changes, and the names follow at the next status update.
@@ -411,7 +425,12 @@ void WindowTest::clearGameDuringAMoveLeavesPictureAndBoardAgreeing() {
     h.Pacer().onPause = [&](std::size_t index) {
         if (index == 6) h.form->ClearGameClick();
     };
+    const AnnouncedNames announced;
     h.ClickCell(5, 3);
+    QCoreApplication::processEvents();
+    const QStringList emptied = EmptyBoardNames();
+    QCOMPARE(QSet<QString>(announced.names.begin(), announced.names.end()),
+             QSet<QString>(emptied.begin(), emptied.end()));
     QCOMPARE(h.form->Game().GameState, std::uint8_t{0});
     QCOMPARE(h.form->Game().Busy, std::uint8_t{0});
     QCOMPARE(h.Pacer().pauses.size(), std::size_t{7});
