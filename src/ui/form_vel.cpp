@@ -12,6 +12,7 @@
 #include <QWindow>
 #include <stdexcept>
 
+#include "board_accessibility.h"
 #include "client_area.h"
 #include "program_font.h"
 #include "screen_centre.h"
@@ -48,6 +49,7 @@ TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<SoundOutput> so
                    Qt::WindowCloseButtonHint);
 
     menu_ = BuildMainMenu(menuBar());
+    InstallBoardAccessibility();
     client_ = new ClientArea(
         this, [this] { return picture_.Bitmap(); },
         [this](QPointF position) { FormMouseDown(position); });

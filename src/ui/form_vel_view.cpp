@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QActionGroup>
 
+#include "board_accessibility.h"
 #include "client_area.h"
 #include "form_vel.h"
 #include "status_panels.h"
@@ -22,8 +23,12 @@ void TFormVel::PresentBoard() {
 
 // Always the empty cell of the first image set, whichever set is selected.
 void TFormVel::ShowEmptyBoard() {
-    for (int y = Board::kFirst; y <= Board::kLast; ++y)
-        for (int x = Board::kFirst; x <= Board::kLast; ++x) picture_.Draw(x, y, 0);
+    for (int y = Board::kFirst; y <= Board::kLast; ++y) {
+        for (int x = Board::kFirst; x <= Board::kLast; ++x) {
+            picture_.Draw(x, y, 0);
+            AnnounceCell(*client_, x, y);
+        }
+    }
     PresentBoard();
 }
 
@@ -35,6 +40,7 @@ void TFormVel::AnimateStone(int x, int y, Cell value, const MoveWatch& move) {
         pacer_->Pause(FramePause());
         if (move.Abandoned()) return;
     }
+    AnnounceCell(*client_, x, y);
 }
 
 // The status follows every change of the game's state, and so do the game options, which only

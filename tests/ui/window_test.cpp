@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include "board_accessibility.h"
 #include "client_area.h"
 #include "piece_images.h"
 #include "status_panels.h"
@@ -32,6 +33,33 @@ class CountingWindows final : public ui::SecondaryWindows, private DebugLog {
     QStringList helpFiles;
 };
 
+// Cell (x, y) as a screen reader finds it.
+QAccessibleInterface* AccessibleCell(ui::TFormVel& form, int x, int y) {
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&form.Client());
+    return board->tableInterface()->cellAt(y - 1, x - 1);
+}
+
+// The cells' names of an empty board, row by row.
+QStringList EmptyBoardNames() {
+    QStringList names;
+    for (int y = 1; y <= 8; ++y)
+        for (int x = 1; x <= 8; ++x) names << QStringLiteral("X:%1 Y:%2 empty").arg(x).arg(y);
+    return names;
+}
+
+// The names announced to screen readers while it lives.
+class AnnouncedNames {
+  public:
+    AnnouncedNames() {
+        ui::InstallBoardEventHandler([this](QAccessibleEvent& event) {
+            if (event.type() == QAccessible::NameChanged)
+                names << event.accessibleInterface()->text(QAccessible::Name);
+        });
+    }
+    ~AnnouncedNames() { ui::InstallBoardEventHandler({}); }
+    QStringList names;
+};
+
 }  // namespace
 
 class WindowTest : public QObject {
@@ -41,6 +69,9 @@ class WindowTest : public QObject {
     void startsIdleWithTheTitleAndMode();
     void clicksMapToCellsTruncatingTowardZero_data();
     void clicksMapToCellsTruncatingTowardZero();
+    void screenReadersSeeTheBoardAsATableOfCells();
+    void pressOnACellActsAsAClickOnItsCentre_data();
+    void pressOnACellActsAsAClickOnItsCentre();
     void cutsTheImageListInSetThenFrameOrder();
     void menuTreeAndItsChoices();
     void menuEnablingFollowsTheGame();
@@ -101,6 +132,79 @@ void WindowTest::clicksMapToCellsTruncatingTowardZero() {
     QFETCH(int, cell);
     QCOMPARE(ui::CellFromPixel(pixel, ui::ClientArea::kBoardLeft), cell);
     QCOMPARE(ui::CellFromPixel(pixel, ui::ClientArea::kBoardTop), cell);
+}
+
+void WindowTest::screenReadersSeeTheBoardAsATableOfCells() {
+    WindowHarness h;
+    h.Create();
+    h.form->show();
+    h.form->StartGameClick();
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&h.form->Client());
+    QCOMPARE(board->role(), QAccessible::Table);
+    QCOMPARE(board->text(QAccessible::Name), QStringLiteral("Board"));
+    QCOMPARE(board->tableInterface()->rowCount(), 8);
+    QCOMPARE(board->tableInterface()->columnCount(), 8);
+    QStringList expected = EmptyBoardNames();
+    expected[27] = QStringLiteral("X:4 Y:4 YOU (GREEN)");
+    expected[28] = QStringLiteral("X:5 Y:4 COM (RED)");
+    expected[35] = QStringLiteral("X:4 Y:5 COM (RED)");
+    expected[36] = QStringLiteral("X:5 Y:5 YOU (GREEN)");
+    QStringList names;
+    for (int i = 0; i < 64; ++i) {
+        QAccessibleInterface* cell = board->child(i);
+        QCOMPARE(board->indexOfChild(cell), i);
+        names << cell->text(QAccessible::Name);
+    }
+    QCOMPARE(names, expected);
+    // The status bar follows the cells.
+    QAccessibleInterface* status =
+        QAccessible::queryAccessibleInterface(const_cast<ui::StatusPanels*>(&h.form->StatusBar()));
+    QCOMPARE(board->child(board->indexOfChild(status)), status);
+    // Each cell covers its square on the screen, and pointing there finds it.
+    const QRect square(h.form->Client().mapToGlobal(QPoint(170, 90)), QSize(40, 40));
+    QCOMPARE(AccessibleCell(*h.form, 5, 3)->rect(), square);
+    QCOMPARE(board->childAt(square.right(), square.top()), AccessibleCell(*h.form, 5, 3));
+}
+
+void WindowTest::pressOnACellActsAsAClickOnItsCentre_data() {
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<bool>("duringAMove");
+    QTest::addColumn<bool>("played");
+    QTest::addColumn<int>("pauses");
+    QTest::newRow("a legal cell") << 5 << 3 << false << true << 10;
+    QTest::newRow("an illegal cell") << 1 << 1 << false << false << 0;
+    // Legal before the move that runs at (5, 3): only that move's own frames are shown.
+    QTest::newRow("while a move runs") << 6 << 4 << true << false << 10;
+}
+
+void WindowTest::pressOnACellActsAsAClickOnItsCentre() {
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(bool, duringAMove);
+    QFETCH(bool, played);
+    QFETCH(int, pauses);
+    WindowHarness h;
+    h.Create();
+    h.form->StartGameClick();
+    h.Pacer().pauses.clear();
+    QAccessibleActionInterface* action = AccessibleCell(*h.form, x, y)->actionInterface();
+    QCOMPARE(action->actionNames(), QStringList{QStringLiteral("Press")});
+    const auto press = [&] {
+        action->doAction(QAccessibleActionInterface::pressAction());
+        QCoreApplication::processEvents();
+    };
+    if (duringAMove) {
+        h.Pacer().onPause = [&](std::size_t index) {
+            if (index == 0) press();
+        };
+        h.ClickCell(5, 3);
+    } else {
+        press();
+    }
+    QCOMPARE(h.Pacer().pauses.size(), std::size_t(pauses));
+    QCOMPARE(h.form->Game().board.At(x, y), played ? kSide0 : kEmpty);
+    QCOMPARE(h.form->Game().Turn, played || duringAMove ? kSide1 : kSide0);
 }
 
 void WindowTest::cutsTheImageListInSetThenFrameOrder() {
@@ -226,12 +330,14 @@ void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue_data() {
     QTest::addColumn<bool>("highSpeed");
     QTest::addColumn<bool>("redMoves");
     QTest::addColumn<bool>("soundOn");
-    QTest::newRow("Normal, green") << 0 << false << false << true;
-    QTest::newRow("Star, high speed, green, no sound") << 1 << true << false << false;
-    QTest::newRow("Onigiri, green") << 2 << false << false << true;
-    QTest::newRow("Normal, red") << 0 << false << true << true;
-    QTest::newRow("Star, red") << 1 << false << true << true;
-    QTest::newRow("Onigiri, red") << 2 << false << true << true;
+    QTest::addColumn<QString>("moverName");
+    QTest::newRow("Normal, green") << 0 << false << false << true << "YOU (GREEN)";
+    QTest::newRow("Star, high speed, green, no sound")
+        << 1 << true << false << false << "YOU (GREEN)";
+    QTest::newRow("Onigiri, green") << 2 << false << false << true << "YOU (ONIGIRI)";
+    QTest::newRow("Normal, red") << 0 << false << true << true << "2P (RED)";
+    QTest::newRow("Star, red") << 1 << false << true << true << "2P (RED)";
+    QTest::newRow("Onigiri, red") << 2 << false << true << true << "2P (SUSHI)";
 }
 
 void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue() {
@@ -239,6 +345,7 @@ void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue() {
     QFETCH(bool, highSpeed);
     QFETCH(bool, redMoves);
     QFETCH(bool, soundOn);
+    QFETCH(QString, moverName);
     WindowHarness h;
     h.Create();
     const ui::MainMenu& m = h.form->Menu();
@@ -252,6 +359,7 @@ void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue() {
     h.form->StartGameClick();
     h.Pacer().pauses.clear();
     h.Sound().played.clear();
+    const AnnouncedNames announced;
 
     // Green takes (5, 3), turning red's (5, 4); red takes (4, 3), turning green's (4, 4). The
     // frames of the placed stone come first, then the captured one's; each stone's sound starts
@@ -285,6 +393,10 @@ void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue() {
     QCOMPARE(h.Sound().played,
              std::vector<QString>(soundOn ? 2 : 0, QStringLiteral("ZorTurn0.wav")));
     QCOMPARE(h.form->Game().board.At(x, 4), mover);
+    // Screen readers hear of each cell once it shows its new stone.
+    QCoreApplication::processEvents();
+    const QString prefix = QStringLiteral("X:%1 Y:").arg(x);
+    QCOMPARE(announced.names, (QStringList{prefix + "3 " + moverName, prefix + "4 " + moverName}));
 }
 
 // Nothing is redrawn when the set changes, and the names follow at the next status update.
@@ -320,7 +432,12 @@ void WindowTest::clearGameDuringAMoveLeavesPictureAndBoardAgreeing() {
     h.Pacer().onPause = [&](std::size_t index) {
         if (index == 6) h.form->ClearGameClick();
     };
+    const AnnouncedNames announced;
     h.ClickCell(5, 3);
+    QCoreApplication::processEvents();
+    const QStringList emptied = EmptyBoardNames();
+    QCOMPARE(QSet<QString>(announced.names.begin(), announced.names.end()),
+             QSet<QString>(emptied.begin(), emptied.end()));
     QCOMPARE(h.form->Game().GameState, std::uint8_t{0});
     QCOMPARE(h.form->Game().Busy, std::uint8_t{0});
     QCOMPARE(h.Pacer().pauses.size(), std::size_t{7});
