@@ -10,7 +10,7 @@ ZORVEL_BUILD_PACKAGES=(
 )
 ZORVEL_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian
     weston qt6-wayland
 )
 # libFuzzer comes with clang's runtime libraries.
