@@ -18,6 +18,11 @@ ZORVEL_FUZZ_PACKAGES=(
     clang libclang-rt-dev
 )
 
+# The fresh Debian systems that the game and its package are tested in (scripts/chroot.sh).
+ZORVEL_CHROOT_PACKAGES=(
+    debootstrap
+)
+
 # Installs what is missing of the given packages: itself when run as root, otherwise it prints
 # the one command to run and stops.
 zorvel_require_packages() {
