@@ -1,21 +1,27 @@
-# Debian packages the game needs, and a helper that installs the missing ones.
+# Debian packages the game needs, and a helper that installs the missing ones. The names are the
+# same on Debian 12 and 13: no version in a name where a plain one exists.
 # Sourced by the play and test scripts.
 
 ZORVEL_BUILD_PACKAGES=(
     cmake g++ make ninja-build pkg-config
     qt6-base-dev libqt6svg6 libopenal-dev
-    libchm-dev libchm1 fp-utils-3.2.2
+    libchm-dev libchm1 fp-utils
     fonts-ipafont-gothic
 )
 ZORVEL_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian
     weston qt6-wayland
     pipewire wireplumber pipewire-pulse pulseaudio-utils dbus-daemon
 )
 # libFuzzer comes with clang's runtime libraries.
 ZORVEL_FUZZ_PACKAGES=(
-    clang libclang-rt-14-dev
+    clang libclang-rt-dev
+)
+
+# The fresh Debian systems that the game and its package are tested in (scripts/chroot.sh).
+ZORVEL_CHROOT_PACKAGES=(
+    debootstrap
 )
 
 # Installs what is missing of the given packages: itself when run as root, otherwise it prints

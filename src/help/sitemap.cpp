@@ -36,12 +36,22 @@ Tag ReadTag(QStringView body) {
     return {body.first(end).toString().toLower(), body.sliced(end)};
 }
 
+// Every match of `pattern` in `text`. Qt 6.5 names the match over a view globalMatchView and 6.8
+// deprecates the old name, which is all that Qt 6.4 has.
+QRegularExpressionMatchIterator AllMatches(const QRegularExpression& pattern, QStringView text) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    return pattern.globalMatchView(text);
+#else
+    return pattern.globalMatch(text);
+#endif
+}
+
 QString DecodeEntities(QStringView text) {
     static const QRegularExpression entity(
         QStringLiteral("&(#[0-9]{1,7}|#[xX][0-9a-fA-F]{1,6}|amp|lt|gt|quot|apos);"));
     QString decoded;
     qsizetype done = 0;
-    for (const QRegularExpressionMatch& match : entity.globalMatch(text)) {
+    for (const QRegularExpressionMatch& match : AllMatches(entity, text)) {
         decoded.append(text.sliced(done, match.capturedStart() - done));
         const QStringView name = match.capturedView(1);
         if (name.startsWith(u'#')) {
@@ -65,7 +75,7 @@ QString DecodeEntities(QStringView text) {
 std::optional<QString> Attribute(QStringView attributes, QStringView name) {
     static const QRegularExpression pattern(QString::fromLatin1(
         R"re(([A-Za-z_:][-A-Za-z0-9_:.]*)\s*(?:=\s*(?:"([^"]*)"|'([^']*)'|([^\s"'>]+)))?)re"));
-    for (const QRegularExpressionMatch& match : pattern.globalMatch(attributes)) {
+    for (const QRegularExpressionMatch& match : AllMatches(pattern, attributes)) {
         if (match.capturedView(1).compare(name, Qt::CaseInsensitive) == 0) {
             for (int group = 2; group <= 4; ++group) {
                 if (match.hasCaptured(group)) {

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Checks an installed tree the way the desktop and the game use it: the menu entry runs the command,
 # the command starts the program in the folder of its pictures and sounds, the help file lies
-# beside the program, the icon is in the theme and the metainfo names the menu entry. Every file
-# must be one of these, readable by every user.
+# beside the program, the icon is in the theme, the metainfo names the menu entry and the manual
+# page the files the game reads. Every file must be one of these or the package's copyright and
+# changelog, readable by every user.
 #
-# Usage: check_layout.sh ROOT PREFIX APP_ID
-#   ROOT    the scratch folder the tree was installed or unpacked into
-#   PREFIX  the prefix it was installed for, which the installed paths must name
+# Usage: check_layout.sh ROOT PREFIX APP_ID VERSION
+#   ROOT     the scratch folder the tree was installed or unpacked into
+#   PREFIX   the prefix it was installed for, which the installed paths must name
+#   VERSION  the game's version, which the changelog's latest entry must be
 set -uo pipefail
-root=$1 prefix=$2 id=$3
+root=$1 prefix=$2 id=$3 version=$4
 
 failures=0
 fail() {
@@ -37,7 +39,7 @@ entry() {
 exec_line=$(entry Exec)
 launcher=${exec_line%% *}
 data_dir=$(entry Path)
-[ "$launcher" = "$prefix/bin/zorvel" ] || fail "Exec= runs '$launcher', not $prefix/bin/zorvel"
+[ "$launcher" = "$prefix/games/zorvel" ] || fail "Exec= runs '$launcher', not $prefix/games/zorvel"
 [ -f "$root$launcher" ] && [ -x "$root$launcher" ] || fail "the command $launcher is missing"
 accounted+=("$launcher")
 
@@ -106,6 +108,25 @@ else
     fail "no metainfo $metainfo"
 fi
 accounted+=("$metainfo")
+
+# The manual page of the command, compressed, names the files where they are.
+manual=$prefix/share/man/man6/$(basename "$launcher").6.gz
+page=$(gzip -dc "$root$manual" 2>/dev/null)
+grep -q '^\.TH ZORVEL 6 ' <<<"$page" || fail "no manual page $manual"
+for named in "$data_dir/ZorPatn.bmp" "$help_file"; do
+    grep -qF "$named" <<<"$page" || fail "the manual page does not name $named"
+done
+accounted+=("$manual")
+
+# The copyright file in the machine-readable format, and the changelog.
+doc=$prefix/share/doc/zorvel
+head -n 1 "$root$doc/copyright" 2>/dev/null |
+    grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fail "no machine-readable copyright file $doc/copyright"
+latest=$(gzip -dc "$root$doc/changelog.gz" 2>/dev/null | head -n 1)
+[ "${latest%%)*}" = "zorvel ($version" ] ||
+    fail "the changelog $doc/changelog.gz begins '$latest', not with version $version"
+accounted+=("$doc/copyright" "$doc/changelog.gz")
 
 # Nothing else is installed, every user can read everything and run the command and the program.
 unexpected=$(comm -13 <(printf '%s\n' "${accounted[@]}" | sort) \
