@@ -2,8 +2,8 @@
 
 namespace zorvel {
 
-GameFlow::GameFlow(GameData& game, GameView& view, const Options& options, DebugLog& log)
-    : game_(game), view_(view), options_(options), log_(log) {}
+GameFlow::GameFlow(GameView& view, const Options& options, DebugLog& log)
+    : view_(view), options_(options), log_(log) {}
 
 void GameFlow::StartUp() {
     ClearBoard();

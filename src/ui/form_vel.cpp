@@ -39,7 +39,7 @@ TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<SoundOutput> so
     : pacer_(std::move(pacer)),
       sound_(std::move(sound)),
       boxes_(boxes ? std::move(boxes) : std::make_unique<DesktopMessageBoxes>(this)),
-      flow_(game_, *this, *this, *this) {
+      flow_(*this, *this, *this) {
     setObjectName(QStringLiteral("FormVel"));
     setWindowTitle(QStringLiteral("Zorblin Veltor"));
     setFont(ProgramFont());
@@ -163,7 +163,7 @@ void TFormVel::ExitClick() {
 
 void TFormVel::MenuClick() {
     // Without pictures there is nothing to play on, so no game can be started.
-    const bool idle = game_.GameState == 0;
+    const bool idle = Game().GameState == 0;
     menu_.StartGame->setEnabled(idle && picture_.Ready());
     menu_.GameMode->menuAction()->setEnabled(idle);
     menu_.Attack->menuAction()->setEnabled(idle);
@@ -174,18 +174,18 @@ void TFormVel::MenuClick() {
 // The game options change only between games: a menu opened before a game started may still
 // offer them once it runs.
 void TFormVel::GModeClick(QAction* item) {
-    if (game_.GameState != 0) return;
+    if (Game().GameState != 0) return;
     item->setChecked(true);
     flow_.UpdateStatus();
 }
 
 void TFormVel::FAttackClick(QAction* item) {
-    if (game_.GameState != 0) return;
+    if (Game().GameState != 0) return;
     item->setChecked(true);
 }
 
 void TFormVel::ImgPtnClick(QAction* item) {
-    if (game_.GameState != 0) return;
+    if (Game().GameState != 0) return;
     item->setChecked(true);
     const std::array<QAction*, 3> sets{menu_.Ptn0, menu_.Ptn1, menu_.Ptn2};
     for (std::uint8_t set = 0; set < sets.size(); ++set) {

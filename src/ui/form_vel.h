@@ -19,7 +19,7 @@ namespace zorvel::ui {
 class ClientArea;
 class StatusPanels;
 
-// The main window "Zorblin Veltor": the board, the menus, the status bar and the game's data.
+// The main window "Zorblin Veltor": the board, the menus, the status bar and the game's flow.
 class TFormVel final : public QMainWindow, private GameView, private Options, private DebugLog {
     Q_OBJECT
 
@@ -54,7 +54,7 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     void FormMouseDown(QPointF position);
     void TimerTimer();
 
-    const GameData& Game() const { return game_; }
+    const GameData& Game() const { return flow_.Game(); }
     const GameFlow& Flow() const { return flow_; }
     // The image set the next stones are drawn from: 0 Normal, 1 Star, 2 Onigiri.
     std::uint8_t ImagePattern() const override { return imagePattern_; }
@@ -101,7 +101,6 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     std::unique_ptr<Pacer> pacer_;
     std::unique_ptr<SoundOutput> sound_;
     std::unique_ptr<MessageBoxes> boxes_;
-    GameData game_;
     std::uint8_t imagePattern_ = 0;  // 0 Normal, 1 Star, 2 Onigiri
     GameFlow flow_;
     BoardPicture picture_;

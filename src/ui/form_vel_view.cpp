@@ -48,7 +48,7 @@ void TFormVel::AnimateStone(int x, int y, Cell value, const MoveWatch& move) {
 void TFormVel::ShowStatus(const StatusTexts& texts) {
     statusBar_->SetTexts(QString::fromStdString(texts.title), QString::fromStdString(texts.mover),
                          QString::fromStdString(texts.mode));
-    const bool idle = game_.GameState == 0;
+    const bool idle = Game().GameState == 0;
     for (QActionGroup* choice : {menu_.GameModes, menu_.Attacks, menu_.ImagePatterns})
         choice->setEnabled(idle);
 }
