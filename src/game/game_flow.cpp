@@ -37,8 +37,8 @@ void GameFlow::UpdateStatus() {
         UpdateNamesAndStatus(game_, options_.OnePlayerMode(), options_.ImagePattern()));
 }
 
-// Start Game only between games and Clear Game only during one, as the menu offers them: a menu
-// that opened before the state changed may still show the other one.
+// Start Game only between games and Clear Game only during one, as the menu offers them; a
+// command that comes at another time is ignored.
 void GameFlow::StartGameClick() {
     if (game_.GameState != 0 || !view_.Ask(kStartQuestion)) return;
     AbandonRunningMoves();

@@ -94,6 +94,8 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     void AppendLine(const std::string& line) override;
 
     void ConnectMenu();
+    // Enables the menu items for whether a game runs: on opening a menu and on every change.
+    void OfferMenuItems();
     void PresentBoard();
     bool SoundOn() const;
     void FollowWindowState();
