@@ -34,15 +34,15 @@ void CloseOtherWindows(const QWidget* mainWindow) {
 
 }  // namespace
 
-TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<SoundOutput> sound,
-                   std::unique_ptr<MessageBoxes> boxes)
+TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<sound::SoundOutput> sound,
+                   std::unique_ptr<common::MessageBoxes> boxes)
     : pacer_(std::move(pacer)),
       sound_(std::move(sound)),
-      boxes_(boxes ? std::move(boxes) : std::make_unique<DesktopMessageBoxes>(this)),
+      boxes_(boxes ? std::move(boxes) : std::make_unique<common::DesktopMessageBoxes>(this)),
       flow_(*this, *this, *this) {
     setObjectName(QStringLiteral("FormVel"));
     setWindowTitle(QStringLiteral("Zorblin Veltor"));
-    setFont(ProgramFont());
+    setFont(common::ProgramFont());
     setProperty("helpContext", kHelpContext);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
@@ -110,7 +110,7 @@ void TFormVel::showEvent(QShowEvent* event) {
             Qt::UniqueConnection);
     if (centred_) return;
     centred_ = true;
-    CentreFrameOnScreen(*this);
+    common::CentreFrameOnScreen(*this);
 }
 
 // The sound output gets ready as soon as the window has been painted: its libraries do not delay

@@ -29,9 +29,10 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     static constexpr int kTimerInterval = 100;
 
     // Without boxes given, the window shows the desktop's, owned by itself.
-    explicit TFormVel(std::unique_ptr<Pacer> pacer = std::make_unique<EventLoopPacer>(),
-                      std::unique_ptr<SoundOutput> sound = std::make_unique<ModuleSoundOutput>(),
-                      std::unique_ptr<MessageBoxes> boxes = nullptr);
+    explicit TFormVel(
+        std::unique_ptr<Pacer> pacer = std::make_unique<EventLoopPacer>(),
+        std::unique_ptr<sound::SoundOutput> sound = std::make_unique<sound::ModuleSoundOutput>(),
+        std::unique_ptr<common::MessageBoxes> boxes = nullptr);
     ~TFormVel() override;
 
     // Initialises the tables, the pictures and the board. Throws when the pattern file cannot be
@@ -101,8 +102,8 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     void FollowWindowState();
 
     std::unique_ptr<Pacer> pacer_;
-    std::unique_ptr<SoundOutput> sound_;
-    std::unique_ptr<MessageBoxes> boxes_;
+    std::unique_ptr<sound::SoundOutput> sound_;
+    std::unique_ptr<common::MessageBoxes> boxes_;
     std::uint8_t imagePattern_ = 0;  // 0 Normal, 1 Star, 2 Onigiri
     GameFlow flow_;
     BoardPicture picture_;

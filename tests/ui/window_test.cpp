@@ -522,7 +522,7 @@ void WindowTest::closeQuestionAnsweredNoKeepsTheProgram() {
     QVERIFY(h.form->isVisible());
     QCOMPARE(closed, 0);
     QCOMPARE(h.boxes.back().text, QStringLiteral("プログラムを終了します。よろしいですか。"));
-    QCOMPARE(h.boxes.back().kind, ui::BoxKind::Question);
+    QCOMPARE(h.boxes.back().kind, common::BoxKind::Question);
     h.answers = {true};
     h.form->close();
     QVERIFY(!h.form->isVisible());
