@@ -111,8 +111,9 @@ QWidget* SecondaryWindowShown(const Program& program) {
 
 int Stones(const GameData& game) {
     int stones = 0;
-    for (int y = 1; y <= 8; ++y)
-        for (int x = 1; x <= 8; ++x) stones += game.board.At(x, y) != kEmpty ? 1 : 0;
+    for (int y = Board::kFirst; y <= Board::kLast; ++y)
+        for (int x = Board::kFirst; x <= Board::kLast; ++x)
+            stones += game.board.At(x, y) != kEmpty ? 1 : 0;
     return stones;
 }
 
