@@ -34,10 +34,10 @@ struct Step {
 // As the recording test plays it: the opening, a move, the computer's chime, its move, and a stone
 // placed while the chime still sounds.
 const Step kPattern[] = {
-    {ui::kStoneSound, 500},     {ui::kStoneSound, 500},  {ui::kStoneSound, 500},
-    {ui::kStoneSound, 1000},    {ui::kStoneSound, 500},  {ui::kStoneSound, 500},
-    {ui::kComputerSound, 1000}, {ui::kStoneSound, 500},  {ui::kStoneSound, 500},
-    {ui::kComputerSound, 250},  {ui::kStoneSound, 1000},
+    {sound::kStoneSound, 500},     {sound::kStoneSound, 500},  {sound::kStoneSound, 500},
+    {sound::kStoneSound, 1000},    {sound::kStoneSound, 500},  {sound::kStoneSound, 500},
+    {sound::kComputerSound, 1000}, {sound::kStoneSound, 500},  {sound::kStoneSound, 500},
+    {sound::kComputerSound, 250},  {sound::kStoneSound, 1000},
 };
 
 // Raw samples from the sink's monitor, each read stamped with the time it arrived. A sample cannot
@@ -114,8 +114,8 @@ void Measure(const char* name, const QString& sink,
     }
     const std::vector<test::HeardSound> heard = test::FindSounds(recorder.Stop());
 
-    const auto click = test::ReadMonoWave(ui::kStoneSound.toStdString());
-    const auto chime = test::ReadMonoWave(ui::kComputerSound.toStdString());
+    const auto click = test::ReadMonoWave(sound::kStoneSound.toStdString());
+    const auto chime = test::ReadMonoWave(sound::kComputerSound.toStdString());
     const test::HeardSound wholeClick = test::FindSounds(*click).front();
     const test::HeardSound wholeChime = test::FindSounds(*chime).front();
     // Each sound heard belongs to the last one asked for before it; a lost one leaves a gap.
@@ -126,7 +126,7 @@ void Measure(const char* name, const QString& sink,
         const double playedMs = recorder.PlayedAt(sound.onsetMs);
         const auto after = std::upper_bound(asked.begin(), asked.end(), playedMs);
         const std::size_t step = after == asked.begin() ? 0 : after - asked.begin() - 1;
-        const bool isChime = &kPattern[step].sound == &ui::kComputerSound;
+        const bool isChime = &kPattern[step].sound == &sound::kComputerSound;
         whole += test::IsWhole(sound, isChime ? wholeChime : wholeClick) || sound.cutByNext;
         sum += playedMs - asked[step];
         worst = std::max(worst, playedMs - asked[step]);
@@ -154,7 +154,7 @@ int main(int argc, char* argv[]) {
         const QFileInfo file(module);
         const QString folder = file.isDir() ? module : file.absolutePath();
         // Another module is tried under the program's name, in a folder of its own.
-        ui::ModuleSoundOutput output(folder, [] { std::printf("  (default sound)\n"); });
+        sound::ModuleSoundOutput output(folder, [] { std::printf("  (default sound)\n"); });
         output.Prepare();
         while (output.Preparing()) QThread::msleep(10);
         const QByteArray name =

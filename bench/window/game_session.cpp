@@ -33,9 +33,10 @@ QPointF FirstLegalCell(const Board& board, Cell side) {
 SessionFigures PlaySession(std::unique_ptr<ui::Pacer> pacer, bool highSpeed, int exchanges) {
     auto measuring = std::make_unique<MeasuringPacer>(std::move(pacer));
     MeasuringPacer& pauses = *measuring;
-    ui::TFormVel form(std::move(measuring),
-                      std::make_unique<ui::ModuleSoundOutput>(QStringLiteral(ZORVEL_RUNTIME_DIR)),
-                      std::make_unique<YesBoxes>());
+    ui::TFormVel form(
+        std::move(measuring),
+        std::make_unique<sound::ModuleSoundOutput>(QStringLiteral(ZORVEL_RUNTIME_DIR)),
+        std::make_unique<YesBoxes>());
     form.FormCreate();
     form.Menu().Speed->setChecked(highSpeed);
     ShowAndWaitForFirstPaint(form);

@@ -32,9 +32,10 @@ int RunAsStartupChild(int argc, char* argv[], std::int64_t startedNs, std::int64
     QApplication::setQuitOnLastWindowClosed(false);
     const std::int64_t applicationNs = WallNs();
     // The sound module lies in the program's folder, not in the driver's.
-    ui::TFormVel form(std::make_unique<ui::EventLoopPacer>(),
-                      std::make_unique<ui::ModuleSoundOutput>(QStringLiteral(ZORVEL_RUNTIME_DIR)),
-                      std::make_unique<YesBoxes>());
+    ui::TFormVel form(
+        std::make_unique<ui::EventLoopPacer>(),
+        std::make_unique<sound::ModuleSoundOutput>(QStringLiteral(ZORVEL_RUNTIME_DIR)),
+        std::make_unique<YesBoxes>());
     form.FormCreate();
     const std::int64_t windowNs = WallNs();
     const std::int64_t paintedNs = ShowAndWaitForFirstPaint(form);

@@ -5,9 +5,9 @@
 namespace zorvel::bench {
 
 // Shows nothing and answers every question Yes: the benchmarks play without a person.
-class YesBoxes final : public ui::MessageBoxes {
+class YesBoxes final : public common::MessageBoxes {
   public:
-    bool Show(ui::BoxKind /*kind*/, const QString& /*text*/) override { return true; }
+    bool Show(common::BoxKind /*kind*/, const QString& /*text*/) override { return true; }
 };
 
 }  // namespace zorvel::bench

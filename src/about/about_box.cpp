@@ -9,7 +9,7 @@
 #include "program_font.h"
 #include "screen_centre.h"
 
-namespace zorvel::ui {
+namespace zorvel::about {
 namespace {
 
 constexpr QSize kClientSize(294, 214);
@@ -29,7 +29,7 @@ QLabel* AddText(QWidget* panel, const char* name, const QPoint& position, const 
                 int pixelSize) {
     auto* label = new QLabel(text, panel);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(ProgramFont(pixelSize));
+    label->setFont(common::ProgramFont(pixelSize));
     label->move(position);
     label->adjustSize();
     return label;
@@ -44,7 +44,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     setFixedSize(kClientSize);
-    setFont(ProgramFont(12));
+    setFont(common::ProgramFont(12));
 
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::Button));
@@ -76,7 +76,7 @@ void TAboutBox::AddPanel() {
     auto* notice =
         new QLabel(QStringLiteral("© 2026 ZorVel developers. All rights reserved."), panel);
     notice->setObjectName(QStringLiteral("Copyright"));
-    notice->setFont(ProgramFont(13));
+    notice->setFont(common::ProgramFont(13));
     notice->setGeometry(58, 88, 183, 39);
     notice->setAlignment(Qt::AlignCenter);
     notice->setWordWrap(true);
@@ -101,8 +101,8 @@ void TAboutBox::keyPressEvent(QKeyEvent* event) {
 
 void TAboutBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    CentreFrameOnScreen(*this);
+    common::CentreFrameOnScreen(*this);
     okButton_->setFocus();
 }
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::about

@@ -5,7 +5,7 @@
 class QKeyEvent;
 class QShowEvent;
 
-namespace zorvel::ui {
+namespace zorvel::about {
 
 // UnitAbout: the "ﾊﾞｰｼﾞｮﾝ情報" box of the Version command. It is created hidden at start-up and
 // shown modally with exec(); OK, Enter and the close box close it, Escape does not.
@@ -29,4 +29,4 @@ class TAboutBox : public QDialog {
     QWidget* okButton_ = nullptr;
 };
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::about

@@ -19,8 +19,8 @@ class ProgramWindows final : public ui::SecondaryWindows {
     void ShowAboutBox() override { about.exec(); }
     void ShowHelpFile(const QString& fileName) override;
 
-    ui::TFormDebug debug;
-    ui::TAboutBox about;
+    debuglog::TFormDebug debug;
+    about::TAboutBox about;
 
   private:
     ui::TFormVel& form_;

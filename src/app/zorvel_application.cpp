@@ -25,7 +25,7 @@ QIcon ProgramIcon() {
 }  // namespace
 
 ZorVelApplication::ZorVelApplication(int& argc, char** argv,
-                                     std::unique_ptr<ui::MessageBoxes> errorBoxes)
+                                     std::unique_ptr<common::MessageBoxes> errorBoxes)
     : QApplication(argc, argv), errorBoxes_(std::move(errorBoxes)) {
     // Desktops find the menu entry, and with it the icon, of a running window by this one name:
     // Wayland compositors by the desktop file's name, X11 ones by the window class, which Qt takes
@@ -34,8 +34,8 @@ ZorVelApplication::ZorVelApplication(int& argc, char** argv,
     setApplicationName(QStringLiteral(ZORVEL_APP_ID));
     setDesktopFileName(QStringLiteral(ZORVEL_APP_ID));
     setWindowIcon(ProgramIcon());
-    ui::InstallFontSubstitutes();
-    setFont(ui::ProgramFont());
+    common::InstallFontSubstitutes();
+    setFont(common::ProgramFont());
 }
 
 bool ZorVelApplication::notify(QObject* receiver, QEvent* event) {

@@ -14,16 +14,16 @@ class ZorVelApplication final : public QApplication {
 
   public:
     // Errors are shown in `errorBoxes`; by default the desktop's boxes.
-    ZorVelApplication(
-        int& argc, char** argv,
-        std::unique_ptr<ui::MessageBoxes> errorBoxes = std::make_unique<ui::DesktopMessageBoxes>());
+    ZorVelApplication(int& argc, char** argv,
+                      std::unique_ptr<common::MessageBoxes> errorBoxes =
+                          std::make_unique<common::DesktopMessageBoxes>());
     bool notify(QObject* receiver, QEvent* event) override;
 
     // Shows an error in the error box.
     void ShowException(const std::exception& error);
 
   private:
-    std::unique_ptr<ui::MessageBoxes> errorBoxes_;
+    std::unique_ptr<common::MessageBoxes> errorBoxes_;
 };
 
 }  // namespace zorvel

@@ -1,6 +1,6 @@
 #include "high_resolution_path.h"
 
-namespace zorvel::ui {
+namespace zorvel::common {
 
 QString HighResolutionPath(const QString& path) {
     const qsizetype slash = path.lastIndexOf(u'/');
@@ -9,4 +9,4 @@ QString HighResolutionPath(const QString& path) {
     return QString(path).insert(dot, QStringLiteral("@2x"));
 }
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::common

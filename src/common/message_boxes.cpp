@@ -9,7 +9,7 @@
 #include "program_font.h"
 #include "screen_centre.h"
 
-namespace zorvel::ui {
+namespace zorvel::common {
 namespace {
 
 // A box stays above the window that owns it, blocks the whole application and lies centred on
@@ -90,4 +90,4 @@ QString ErrorBoxText(const QString& message) {
     return message;
 }
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::common

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QWidget>
 
-namespace zorvel::ui {
+namespace zorvel::common {
 
 enum class BoxKind { Question, Information, Error };
 
@@ -39,4 +39,4 @@ class DesktopMessageBoxes final : public MessageBoxes {
 // sorts above ".".
 QString ErrorBoxText(const QString& message);
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::common

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-namespace zorvel::ui {
+namespace zorvel::common {
 namespace {
 
 const QString kFamily = QStringLiteral("ＭＳ Ｐゴシック");
@@ -24,4 +24,4 @@ void InstallFontSubstitutes() {
     QFont::insertSubstitutions(QStringLiteral("MS PGothic"), gothic);
 }
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::common

@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-namespace zorvel::ui {
+namespace zorvel::common {
 
 // The program's font, "ＭＳ Ｐゴシック" at the given pixel size. Where that face is missing (any
 // Linux desktop) it falls back to a proportional Japanese Gothic.
@@ -11,4 +11,4 @@ QFont ProgramFont(int pixelSize = 12);
 // Maps the MS face names to the Gothic faces found on this system; call once at start-up.
 void InstallFontSubstitutes();
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::common

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <QWindow>
 
-namespace zorvel::ui {
+namespace zorvel::common {
 namespace {
 
 // The margins as the window system tells them now. The widget's own frame geometry keeps the
@@ -92,4 +92,4 @@ void CentreFrameOnScreen(QWidget& window) {
     }
 }
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::common

@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QWidget>
 
-namespace zorvel::ui {
+namespace zorvel::common {
 
 void ShowInFront(QWidget& window) {
     if (window.isVisible() && QGuiApplication::platformName() == QLatin1String("wayland")) {
@@ -15,4 +15,4 @@ void ShowInFront(QWidget& window) {
     window.activateWindow();
 }
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::common

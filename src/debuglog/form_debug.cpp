@@ -7,7 +7,7 @@
 #include "program_font.h"
 #include "window_front.h"
 
-namespace zorvel::ui {
+namespace zorvel::debuglog {
 namespace {
 
 // Where the window's frame lies when it first appears, and its outer size.
@@ -19,7 +19,7 @@ constexpr QRect kFrame(577, 109, 221, 300);
 TFormDebug::TFormDebug(QWidget* parent) : QWidget(parent, Qt::Dialog), memo_(new QPlainTextEdit) {
     setObjectName(QStringLiteral("FormDebug"));
     setWindowTitle(QStringLiteral("Debug"));
-    setFont(ProgramFont(12));
+    setFont(common::ProgramFont(12));
 
     memo_->setObjectName(QStringLiteral("Memo"));
     memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -45,7 +45,7 @@ void TFormDebug::AppendLine(const std::string& line) {
 }
 
 void TFormDebug::ShowOrRaise() {
-    ShowInFront(*this);
+    common::ShowInFront(*this);
 }
 
 void TFormDebug::moveEvent(QMoveEvent* event) {
@@ -67,4 +67,4 @@ void TFormDebug::PlaceFrame() {
     resize(kFrame.size().shrunkBy(placedMargins_));
 }
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::debuglog

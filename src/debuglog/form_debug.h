@@ -8,7 +8,7 @@
 class QMoveEvent;
 class QPlainTextEdit;
 
-namespace zorvel::ui {
+namespace zorvel::debuglog {
 
 // UnitDebug: the "Debug" window in which the computer player writes its reasoning. It is a
 // window of its own, never modal, kept above its owner the main window (the parent given), and
@@ -36,4 +36,4 @@ class TFormDebug : public QWidget, public DebugLog {
     QMargins placedMargins_;
 };
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::debuglog

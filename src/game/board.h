@@ -33,9 +33,6 @@ class Board {
     // Only playing cells are ever written; anything else is a fault of the caller.
     void Set(int x, int y, Cell value);
 
-    // Every cell of the array back to empty.
-    void Reset() { cells_.fill(kEmpty); }
-
   private:
     // Stored column by column: x, the first coordinate of every call, picks the column, as in an
     // array indexed [x][y]. Only At and Set see the order; nothing else depends on it.

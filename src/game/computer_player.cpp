@@ -39,8 +39,9 @@ const std::string kRule(23, '-');
 }  // namespace
 
 void ComputerPlayer::InitWeights() {
-    for (int y = 1; y <= 8; ++y)
-        for (int x = 1; x <= 8; ++x) SetWeight(x, y, kStartWeights[y - 1][x - 1]);
+    for (int y = Board::kFirst; y <= Board::kLast; ++y)
+        for (int x = Board::kFirst; x <= Board::kLast; ++x)
+            SetWeight(x, y, kStartWeights[y - 1][x - 1]);
 }
 
 void ComputerPlayer::AdjustCornerWeights(const Board& board, DebugLog& log) {
@@ -57,10 +58,10 @@ void ComputerPlayer::AdjustCornerWeights(const Board& board, DebugLog& log) {
         }
     }
     log.AppendLine(kRule);
-    for (int y = 1; y <= 8; ++y) {
+    for (int y = Board::kFirst; y <= Board::kLast; ++y) {
         std::string row;
-        for (int x = 1; x <= 8; ++x) {
-            if (x > 1) row += '-';
+        for (int x = Board::kFirst; x <= Board::kLast; ++x) {
+            if (x > Board::kFirst) row += '-';
             row += std::to_string(WeightAt(x, y));
         }
         log.AppendLine(row);
@@ -70,8 +71,8 @@ void ComputerPlayer::AdjustCornerWeights(const Board& board, DebugLog& log) {
 
 void ComputerPlayer::ComputerMove(const Board& board, StoneTurner& turner, DebugLog& log) {
     bool found = false;
-    for (int y = 1; y <= 8; ++y) {
-        for (int x = 1; x <= 8; ++x) {
+    for (int y = Board::kFirst; y <= Board::kLast; ++y) {
+        for (int x = Board::kFirst; x <= Board::kLast; ++x) {
             if (board.At(x, y) != kEmpty) continue;
             const std::uint8_t count = TryMove(board, x, y, kSide1);
             if (count == 0) continue;

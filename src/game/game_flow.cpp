@@ -2,8 +2,8 @@
 
 namespace zorvel {
 
-GameFlow::GameFlow(GameData& game, GameView& view, const Options& options, DebugLog& log)
-    : game_(game), view_(view), options_(options), log_(log) {}
+GameFlow::GameFlow(GameView& view, const Options& options, DebugLog& log)
+    : view_(view), options_(options), log_(log) {}
 
 void GameFlow::StartUp() {
     ClearBoard();
@@ -37,8 +37,8 @@ void GameFlow::UpdateStatus() {
         UpdateNamesAndStatus(game_, options_.OnePlayerMode(), options_.ImagePattern()));
 }
 
-// Start Game only between games and Clear Game only during one, as the menu offers them: a menu
-// that opened before the state changed may still show the other one.
+// Start Game only between games and Clear Game only during one, as the menu offers them; a
+// command that comes at another time is ignored.
 void GameFlow::StartGameClick() {
     if (game_.GameState != 0 || !view_.Ask(kStartQuestion)) return;
     AbandonRunningMoves();
@@ -71,7 +71,7 @@ void GameFlow::HumanMove(int column, int row) {
     game_.Busy = 1;
     try {
         if (column != 0 && row != 0 && TryMove(game_.board, column, row, game_.Turn, this) > 0) {
-            game_.Turn = static_cast<std::uint8_t>(1 - game_.Turn);
+            game_.Turn = Opponent(game_.Turn);
             UpdateStatus();
             if (game_.GameState == 1) CheckGameState();
         }
@@ -92,7 +92,7 @@ void GameFlow::TimerTimer() {
         view_.PlayComputerSound();
         Pause(1000);
         computer_.ComputerMove(game_.board, *this, log_);
-        game_.Turn = static_cast<std::uint8_t>(1 - game_.Turn);
+        game_.Turn = Opponent(game_.Turn);
         UpdateStatus();
         if (game_.GameState == 1) CheckGameState();
     } catch (const MoveAbandoned&) {
@@ -104,8 +104,8 @@ void GameFlow::TimerTimer() {
 void GameFlow::CheckGameState() {
     bool side0CanMove = false;
     bool side1CanMove = false;
-    for (int y = 1; y <= 8; ++y) {
-        for (int x = 1; x <= 8; ++x) {
+    for (int y = Board::kFirst; y <= Board::kLast; ++y) {
+        for (int x = Board::kFirst; x <= Board::kLast; ++x) {
             if (game_.board.At(x, y) != kEmpty) continue;
             if (TryMove(game_.board, x, y, kSide0) > 0) side0CanMove = true;
             if (TryMove(game_.board, x, y, kSide1) > 0) side1CanMove = true;
@@ -115,8 +115,8 @@ void GameFlow::CheckGameState() {
         view_.Inform(kGameOver);
         game_.Player[0].Count = 0;
         game_.Player[1].Count = 0;
-        for (int y = 1; y <= 8; ++y) {
-            for (int x = 1; x <= 8; ++x) {
+        for (int y = Board::kFirst; y <= Board::kLast; ++y) {
+            for (int x = Board::kFirst; x <= Board::kLast; ++x) {
                 const Cell cell = game_.board.At(x, y);
                 if (cell != kEmpty) ++game_.Player[cell].Count;
             }

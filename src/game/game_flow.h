@@ -19,11 +19,11 @@ inline constexpr const char* kPassSuffix = " : 置ける場所がありません
 struct MoveAbandoned {};
 
 // Starts, clears and plays games: the human's clicks, the computer's turn on the timer, passes
-// and the end of the game. It alone writes the game's data; the view shows them. It runs on one
-// thread, and the view's waits let commands run inside it.
+// and the end of the game. It owns the game's data and alone writes them; the view shows them. It
+// runs on one thread, and the view's waits let commands run inside it.
 class GameFlow : private StoneTurner {
   public:
-    GameFlow(GameData& game, GameView& view, const Options& options, DebugLog& log);
+    GameFlow(GameView& view, const Options& options, DebugLog& log);
 
     // The game's part of the main window's creation, once the pictures are ready: an empty
     // board, no game running, and the status shown.
@@ -42,8 +42,13 @@ class GameFlow : private StoneTurner {
     // Makes every move or opening still waiting stop as soon as its wait returns.
     void AbandonRunningMoves() { ++generation_; }
 
+    const GameData& Game() const { return game_; }
     ComputerPlayer& Computer() { return computer_; }
     const ComputerPlayer& Computer() const { return computer_; }
+
+  protected:
+    // For the engine's tests, which set up positions directly through a class derived from this.
+    GameData& WritableGame() { return game_; }
 
   private:
     // Animates a cell, then stores its value: the only writer of a side's value into a cell.
@@ -54,7 +59,7 @@ class GameFlow : private StoneTurner {
     void CheckGameState();
     std::string ScoreText() const;
 
-    GameData& game_;
+    GameData game_;
     GameView& view_;
     const Options& options_;
     DebugLog& log_;

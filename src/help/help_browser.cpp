@@ -45,7 +45,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 QImage HelpBrowser::HighResolutionPicture(const QString& path) const {
     if (!file_ || path.isEmpty()) return {};
     QImage picture;
-    if (const std::optional<QByteArray> data = file_->Read(ui::HighResolutionPath(path))) {
+    if (const std::optional<QByteArray> data = file_->Read(common::HighResolutionPath(path))) {
         picture.loadFromData(*data);
         picture.setDevicePixelRatio(2);
     }

@@ -47,7 +47,7 @@ HelpWindow::HelpWindow(std::shared_ptr<const ChmApi> api, QWidget* owner)
       message_(new QLabel) {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Zorblin Veltor ヘルプ"));
-    setFont(ui::ProgramFont(13));
+    setFont(common::ProgramFont(13));
     resize(780, 560);
 
     contents_->setHeaderHidden(true);
@@ -76,7 +76,7 @@ void HelpWindow::ShowFile(const QString& path) {
     if (path != path_ || !FileReadable()) {
         Open(path);
     }
-    ui::ShowInFront(*this);
+    common::ShowInFront(*this);
 }
 
 bool HelpWindow::FileReadable() const {

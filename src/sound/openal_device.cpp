@@ -5,7 +5,7 @@
 
 #include <QtGlobal>
 
-namespace zorvel::ui {
+namespace zorvel::sound {
 
 void OpenAlDevice::State::Open() {
     device = alcOpenDevice(nullptr);
@@ -57,4 +57,4 @@ unsigned OpenAlDevice::Source() const {
     return connected == ALC_TRUE ? state_->source : 0;
 }
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::sound

@@ -6,7 +6,7 @@
 #include <memory>
 #include <thread>
 
-namespace zorvel::ui {
+namespace zorvel::sound {
 
 // The audio device with one context and one source, opened on a thread of its own: a sound server
 // that does not answer holds the opening up for half a minute, and the game must not wait for it.
@@ -39,4 +39,4 @@ class OpenAlDevice {
     std::thread opener_;
 };
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::sound

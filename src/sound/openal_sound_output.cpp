@@ -9,7 +9,7 @@
 
 #include "wave_header.h"
 
-namespace zorvel::ui {
+namespace zorvel::sound {
 namespace {
 
 // OpenAL's format for plain PCM of one or two channels and 8 or 16 bits, else none.
@@ -88,4 +88,4 @@ void OpenAlSoundOutput::Play(const QString& fileName) {
     alSourcePlay(source);
 }
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::sound

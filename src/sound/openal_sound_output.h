@@ -7,7 +7,7 @@
 #include "openal_device.h"
 #include "sound_output.h"
 
-namespace zorvel::ui {
+namespace zorvel::sound {
 
 // Plays through OpenAL: every wave file is read once into a buffer of its own, and one source plays
 // them, so that a new sound cuts off the one before. A file that is missing, empty, cut short,
@@ -44,4 +44,4 @@ class OpenAlSoundOutput final : public SoundOutput {
     QHash<QString, Sound> sounds_;
 };
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::sound

@@ -6,9 +6,9 @@
 
 #include "openal_sound_output.h"
 
-extern "C" Q_DECL_EXPORT zorvel::ui::SoundOutput* ZorvelMakeSoundOutput(std::function<void()> beep,
-                                                                        const QString& folder) {
-    return new zorvel::ui::OpenAlSoundOutput(
+extern "C" Q_DECL_EXPORT zorvel::sound::SoundOutput* ZorvelMakeSoundOutput(
+    std::function<void()> beep, const QString& folder) {
+    return new zorvel::sound::OpenAlSoundOutput(
         std::move(beep),
-        QDir(folder).filePath(QString::fromLatin1(zorvel::ui::kSoundSettingsFile)));
+        QDir(folder).filePath(QString::fromLatin1(zorvel::sound::kSoundSettingsFile)));
 }

@@ -3,7 +3,7 @@
 #include <QtEndian>
 #include <cstdint>
 
-namespace zorvel::ui {
+namespace zorvel::sound {
 namespace {
 
 constexpr qint64 kRiffHeaderSize = 12;
@@ -49,4 +49,4 @@ std::optional<WaveSound> ReadWave(QByteArrayView bytes) {
     return std::nullopt;
 }
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::sound

@@ -3,7 +3,7 @@
 #include <QByteArrayView>
 #include <optional>
 
-namespace zorvel::ui {
+namespace zorvel::sound {
 
 // A wave file's format and its samples, as a view into the file's bytes.
 struct WaveSound {
@@ -19,4 +19,4 @@ struct WaveSound {
 // of a file that is cut short, so such a file must not reach it.
 std::optional<WaveSound> ReadWave(QByteArrayView bytes);
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::sound

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QtMath>
 
+#include "board.h"
+
 namespace zorvel::ui {
 
 void BoardPicture::Create(ImageList images, qreal devicePixelRatio) {
@@ -16,7 +18,7 @@ void BoardPicture::Create(ImageList images, qreal devicePixelRatio) {
 
 void BoardPicture::Draw(int x, int y, int image) {
     const bool known = image >= 0 && static_cast<std::size_t>(image) < images_.size();
-    if (!bitmap_ || !known || x < 1 || x > 8 || y < 1 || y > 8) return;
+    if (!bitmap_ || !known || !Board::OnField(x, y)) return;
     QPainter painter(&*bitmap_);
     // Frames of another resolution than the picture's, 2x ones at 1.5x, are scaled smoothly.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -4,13 +4,14 @@
 #include <QPainter>
 #include <cmath>
 
+#include "board.h"
 #include "piece_images.h"
 
 namespace zorvel::ui {
 
 int CellFromPixel(double pixel, int boardEdge) {
     const double cell = std::trunc((pixel - boardEdge) / kCellPixels) + 1.0;
-    return cell >= 1.0 && cell <= 8.0 ? static_cast<int>(cell) : 0;
+    return cell >= Board::kFirst && cell <= Board::kLast ? static_cast<int>(cell) : 0;
 }
 
 ClientArea::ClientArea(QWidget* parent, std::function<const QImage*()> boardBitmap,

@@ -34,15 +34,15 @@ void CloseOtherWindows(const QWidget* mainWindow) {
 
 }  // namespace
 
-TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<SoundOutput> sound,
-                   std::unique_ptr<MessageBoxes> boxes)
+TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<sound::SoundOutput> sound,
+                   std::unique_ptr<common::MessageBoxes> boxes)
     : pacer_(std::move(pacer)),
       sound_(std::move(sound)),
-      boxes_(boxes ? std::move(boxes) : std::make_unique<DesktopMessageBoxes>(this)),
-      flow_(game_, *this, *this, *this) {
+      boxes_(boxes ? std::move(boxes) : std::make_unique<common::DesktopMessageBoxes>(this)),
+      flow_(*this, *this, *this) {
     setObjectName(QStringLiteral("FormVel"));
     setWindowTitle(QStringLiteral("Zorblin Veltor"));
-    setFont(ProgramFont());
+    setFont(common::ProgramFont());
     setProperty("helpContext", kHelpContext);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
@@ -110,7 +110,7 @@ void TFormVel::showEvent(QShowEvent* event) {
             Qt::UniqueConnection);
     if (centred_) return;
     centred_ = true;
-    CentreFrameOnScreen(*this);
+    common::CentreFrameOnScreen(*this);
 }
 
 // The sound output gets ready as soon as the window has been painted: its libraries do not delay
@@ -162,30 +162,35 @@ void TFormVel::ExitClick() {
 }
 
 void TFormVel::MenuClick() {
-    // Without pictures there is nothing to play on, so no game can be started.
-    const bool idle = game_.GameState == 0;
-    menu_.StartGame->setEnabled(idle && picture_.Ready());
-    menu_.GameMode->menuAction()->setEnabled(idle);
-    menu_.Attack->menuAction()->setEnabled(idle);
-    menu_.Image->menuAction()->setEnabled(idle);
-    menu_.ClearGame->setEnabled(!idle);
+    OfferMenuItems();
 }
 
-// The game options change only between games: a menu opened before a game started may still
-// offer them once it runs.
+// Start Game and the game options between games, Clear Game during one. Without pictures there
+// is nothing to play on, so no game can be started.
+void TFormVel::OfferMenuItems() {
+    const bool gameRuns = Game().GameState != 0;
+    menu_.StartGame->setEnabled(!gameRuns && picture_.Ready());
+    menu_.ClearGame->setEnabled(gameRuns);
+    for (QMenu* options : {menu_.GameMode, menu_.Attack, menu_.Image})
+        options->menuAction()->setEnabled(!gameRuns);
+    for (QActionGroup* choice : {menu_.GameModes, menu_.Attacks, menu_.ImagePatterns})
+        choice->setEnabled(!gameRuns);
+}
+
+// Only a choice the menu offers counts, so the game options change only between games.
 void TFormVel::GModeClick(QAction* item) {
-    if (game_.GameState != 0) return;
+    if (!item->actionGroup()->isEnabled()) return;
     item->setChecked(true);
     flow_.UpdateStatus();
 }
 
 void TFormVel::FAttackClick(QAction* item) {
-    if (game_.GameState != 0) return;
+    if (!item->actionGroup()->isEnabled()) return;
     item->setChecked(true);
 }
 
 void TFormVel::ImgPtnClick(QAction* item) {
-    if (game_.GameState != 0) return;
+    if (!item->actionGroup()->isEnabled()) return;
     item->setChecked(true);
     const std::array<QAction*, 3> sets{menu_.Ptn0, menu_.Ptn1, menu_.Ptn2};
     for (std::uint8_t set = 0; set < sets.size(); ++set) {

@@ -19,7 +19,7 @@ namespace zorvel::ui {
 class ClientArea;
 class StatusPanels;
 
-// The main window "Zorblin Veltor": the board, the menus, the status bar and the game's data.
+// The main window "Zorblin Veltor": the board, the menus, the status bar and the game's flow.
 class TFormVel final : public QMainWindow, private GameView, private Options, private DebugLog {
     Q_OBJECT
 
@@ -29,9 +29,10 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     static constexpr int kTimerInterval = 100;
 
     // Without boxes given, the window shows the desktop's, owned by itself.
-    explicit TFormVel(std::unique_ptr<Pacer> pacer = std::make_unique<EventLoopPacer>(),
-                      std::unique_ptr<SoundOutput> sound = std::make_unique<ModuleSoundOutput>(),
-                      std::unique_ptr<MessageBoxes> boxes = nullptr);
+    explicit TFormVel(
+        std::unique_ptr<Pacer> pacer = std::make_unique<EventLoopPacer>(),
+        std::unique_ptr<sound::SoundOutput> sound = std::make_unique<sound::ModuleSoundOutput>(),
+        std::unique_ptr<common::MessageBoxes> boxes = nullptr);
     ~TFormVel() override;
 
     // Initialises the tables, the pictures and the board. Throws when the pattern file cannot be
@@ -54,7 +55,7 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     void FormMouseDown(QPointF position);
     void TimerTimer();
 
-    const GameData& Game() const { return game_; }
+    const GameData& Game() const { return flow_.Game(); }
     const GameFlow& Flow() const { return flow_; }
     // The image set the next stones are drawn from: 0 Normal, 1 Star, 2 Onigiri.
     std::uint8_t ImagePattern() const override { return imagePattern_; }
@@ -94,14 +95,15 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     void AppendLine(const std::string& line) override;
 
     void ConnectMenu();
+    // Enables the menu items for whether a game runs: on opening a menu and on every change.
+    void OfferMenuItems();
     void PresentBoard();
     bool SoundOn() const;
     void FollowWindowState();
 
     std::unique_ptr<Pacer> pacer_;
-    std::unique_ptr<SoundOutput> sound_;
-    std::unique_ptr<MessageBoxes> boxes_;
-    GameData game_;
+    std::unique_ptr<sound::SoundOutput> sound_;
+    std::unique_ptr<common::MessageBoxes> boxes_;
     std::uint8_t imagePattern_ = 0;  // 0 Normal, 1 Star, 2 Onigiri
     GameFlow flow_;
     BoardPicture picture_;

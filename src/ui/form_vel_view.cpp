@@ -1,6 +1,5 @@
 // The main window as the game sees it: boxes, drawing, sound, waits and the options.
 #include <QAction>
-#include <QActionGroup>
 
 #include "board_accessibility.h"
 #include "client_area.h"
@@ -33,7 +32,7 @@ void TFormVel::ShowEmptyBoard() {
 }
 
 void TFormVel::AnimateStone(int x, int y, Cell value, const MoveWatch& move) {
-    if (SoundOn()) sound_->Play(kStoneSound);
+    if (SoundOn()) sound_->Play(sound::kStoneSound);
     for (int frame : FrameSeq.at(value)) {
         picture_.Draw(x, y, frame + imagePattern_ * kFramesPerSet);
         PresentBoard();
@@ -43,18 +42,15 @@ void TFormVel::AnimateStone(int x, int y, Cell value, const MoveWatch& move) {
     AnnounceCell(*client_, x, y);
 }
 
-// The status follows every change of the game's state, and so do the game options, which only
-// a game not running may change.
+// The status follows every change of the game's state, and so does what the menu offers.
 void TFormVel::ShowStatus(const StatusTexts& texts) {
     statusBar_->SetTexts(QString::fromStdString(texts.title), QString::fromStdString(texts.mover),
                          QString::fromStdString(texts.mode));
-    const bool idle = game_.GameState == 0;
-    for (QActionGroup* choice : {menu_.GameModes, menu_.Attacks, menu_.ImagePatterns})
-        choice->setEnabled(idle);
+    OfferMenuItems();
 }
 
 void TFormVel::PlayComputerSound() {
-    if (SoundOn()) sound_->Play(kComputerSound);
+    if (SoundOn()) sound_->Play(sound::kComputerSound);
 }
 
 void TFormVel::Wait(unsigned ms) {

@@ -77,7 +77,7 @@ ImageList LoadPieceImages(const QString& path) {
 PieceImages LoadPieceImagesFor(const QString& path, qreal devicePixelRatio) {
     constexpr int kTwinScale = 2;
     const QImage pattern = ReadPattern(path, 1);
-    const QString twin = HighResolutionPath(QDir::current().absoluteFilePath(path));
+    const QString twin = common::HighResolutionPath(QDir::current().absoluteFilePath(path));
     PieceImages images;
     if (devicePixelRatio > 1 && TwinIsCurrent(path, twin)) {
         try {

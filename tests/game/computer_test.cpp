@@ -177,8 +177,8 @@ TEST(CornerWeights, EveryCornerAndOwnerAlike) {
             FlowHarness h = OnePlayerGame(
                 {rows[0], rows[1], rows[2], rows[3], rows[4], rows[5], rows[6], rows[7]}, kSide1);
             h.flow.TimerTimer();
-            for (int y = 1; y <= 8; ++y) {
-                for (int x = 1; x <= 8; ++x) {
+            for (int y = Board::kFirst; y <= Board::kLast; ++y) {
+                for (int x = Board::kFirst; x <= Board::kLast; ++x) {
                     auto& mirrored =
                         topLeft[cornerX == 1 ? x - 1 : 8 - x][cornerY == 1 ? y - 1 : 8 - y];
                     if (cornerX == 1 && cornerY == 1) mirrored = h.flow.Computer().WeightAt(x, y);
@@ -212,8 +212,8 @@ TEST(WholeGame, OnePlayerGameEndsWithTheRightScore) {
             h.flow.TimerTimer();
             ASSERT_GE(h.log.lines.size(), logBefore + 11) << "a turn without a legal move";
             int placed = 0;
-            for (int y = 1; y <= 8; ++y) {
-                for (int x = 1; x <= 8; ++x) {
+            for (int y = Board::kFirst; y <= Board::kLast; ++y) {
+                for (int x = Board::kFirst; x <= Board::kLast; ++x) {
                     if (before.At(x, y) != kEmpty || h.game.board.At(x, y) == kEmpty) continue;
                     ++placed;
                     ASSERT_FALSE(ReferenceFlips(reference, x, y, kSide1).empty());

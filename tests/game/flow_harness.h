@@ -76,6 +76,13 @@ class FakeView : public GameView {
     int clears = 0;
 };
 
+// The flow with its data open to the tests, which set up positions directly.
+class FlowUnderTest : public GameFlow {
+  public:
+    using GameFlow::GameFlow;
+    using GameFlow::WritableGame;
+};
+
 struct FlowHarness {
     FlowHarness() { flow.Computer().InitWeights(); }  // as the window's FormCreate does
 
@@ -90,11 +97,11 @@ struct FlowHarness {
     void Click(int x, int y) { flow.HumanMove(x, y); }
     std::string Board() const { return ToAscii(game.board); }
 
-    GameData game;
     FakeOptions options;
     FakeLog log;
     FakeView view;
-    GameFlow flow{game, view, options, log};
+    FlowUnderTest flow{view, options, log};
+    GameData& game = flow.WritableGame();
 };
 
 }  // namespace zorvel::testing

@@ -167,8 +167,8 @@ TEST(BoardBounds, RandomGamesNeverTouchTheRing) {
         Cell side = kSide0;
         for (int passes = 0; passes < 2;) {
             std::vector<std::pair<int, int>> legal;
-            for (int y = 1; y <= 8; ++y)
-                for (int x = 1; x <= 8; ++x)
+            for (int y = Board::kFirst; y <= Board::kLast; ++y)
+                for (int x = Board::kFirst; x <= Board::kLast; ++x)
                     if (TryMove(board, x, y, side) > 0) legal.emplace_back(x, y);
             passes = legal.empty() ? passes + 1 : 0;
             if (!legal.empty()) {

@@ -28,7 +28,7 @@ QImage IconPicture(const char* name) {
 
 enum class Action { ClickOk, ReturnKey, EnterKey, EscapeKey, CloseBox };
 
-void Perform(ui::TAboutBox& box, Action action) {
+void Perform(about::TAboutBox& box, Action action) {
     QWidget* focus = box.focusWidget();
     switch (action) {
         case Action::ClickOk:
@@ -61,7 +61,7 @@ class AboutBoxTest : public QObject {
 
   private slots:
     void WindowIsAFixedDialogWithItsCaption() {
-        ui::TAboutBox box;
+        about::TAboutBox box;
         QCOMPARE(box.windowTitle(),
                  QString::fromUtf16(u"\uFF8A\uFF9E\uFF70\uFF7C\uFF9E\uFF6E\uFF9D\u60C5\u5831"));
         QCOMPARE(box.size(), QSize(294, 214));
@@ -70,7 +70,7 @@ class AboutBoxTest : public QObject {
         QVERIFY(!box.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
         QVERIFY(!box.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!box.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
-        QCOMPARE(box.font().family(), zorvel::ui::ProgramFont().family());
+        QCOMPARE(box.font().family(), zorvel::common::ProgramFont().family());
         QCOMPARE(box.palette().color(QPalette::WindowText), QColor(Qt::black));
         QCOMPARE(box.palette().color(QPalette::Window), box.palette().color(QPalette::Button));
     }
@@ -104,7 +104,7 @@ class AboutBoxTest : public QObject {
         QFETCH(QString, text);
         QFETCH(int, pixelSize);
 
-        ui::TAboutBox box;
+        about::TAboutBox box;
         const auto* element = box.findChild<QWidget*>(name);
         QVERIFY(element != nullptr);
         QCOMPARE(element->parentWidget()->objectName(), parent);
@@ -122,7 +122,7 @@ class AboutBoxTest : public QObject {
     }
 
     void NoticeFitsItsLabelCentred() {
-        ui::TAboutBox box;
+        about::TAboutBox box;
         const auto* notice = box.findChild<QLabel*>(QStringLiteral("Copyright"));
         QVERIFY(!notice->text().isEmpty());
         QCOMPARE(notice->alignment(), Qt::AlignCenter);
@@ -138,7 +138,7 @@ class AboutBoxTest : public QObject {
         if (green.isNull() || red.isNull()) {
             QSKIP("The icon resources are not linked in.");
         }
-        ui::TAboutBox box;
+        about::TAboutBox box;
         auto* panel = box.findChild<QFrame*>(QStringLiteral("Panel1"));
         QCOMPARE(panel->childAt(40, 40)->objectName(), QStringLiteral("PIcon2"));
 
@@ -169,7 +169,7 @@ class AboutBoxTest : public QObject {
         QWidget mainWindow;  // off the centre, so that centring on it would show
         mainWindow.setGeometry(20, 30, 200, 150);
         mainWindow.show();
-        ui::TAboutBox box(&mainWindow);
+        about::TAboutBox box(&mainWindow);
         box.show();
         const auto* ok = box.findChild<QPushButton*>(QStringLiteral("OKButton"));
         QVERIFY(ok->isDefault());
@@ -198,7 +198,7 @@ class AboutBoxTest : public QObject {
         QFETCH(bool, closes);
         QFETCH(int, result);
 
-        ui::TAboutBox box;
+        about::TAboutBox box;
         bool stayedOpen = false;
         QTimer::singleShot(0, &box, [&] {
             Perform(box, action);

@@ -15,7 +15,7 @@ using namespace zorvel;
 
 namespace {
 
-QPlainTextEdit* MemoOf(ui::TFormDebug& form) {
+QPlainTextEdit* MemoOf(debuglog::TFormDebug& form) {
     return form.findChild<QPlainTextEdit*>(QStringLiteral("Memo"));
 }
 
@@ -34,26 +34,26 @@ class FormDebugTest : public QObject {
 
   private slots:
     void WindowIsAnIndependentSizeableWindow() {
-        ui::TFormDebug form;
+        debuglog::TFormDebug form;
         QCOMPARE(form.windowTitle(), QStringLiteral("Debug"));
         QVERIFY(form.isWindow());
         QCOMPARE(form.parentWidget(), nullptr);
         QCOMPARE(form.windowModality(), Qt::NonModal);
         QVERIFY(form.minimumSize() != form.maximumSize());
-        QCOMPARE(form.font().family(), zorvel::ui::ProgramFont().family());
+        QCOMPARE(form.font().family(), zorvel::common::ProgramFont().family());
         QCOMPARE(form.font().pixelSize(), 12);
     }
 
     void OpensWithItsFrameInPlace() {
         SKIP_PLACEMENT_ON_WAYLAND();
         // The offscreen platform draws a frame too, so the client must come out smaller.
-        ui::TFormDebug form;
+        debuglog::TFormDebug form;
         form.ShowOrRaise();
         QTRY_COMPARE(form.frameGeometry(), QRect(577, 109, 221, 300));
     }
 
     void MemoFillsTheWindowAtAnySize() {
-        ui::TFormDebug form;
+        debuglog::TFormDebug form;
         form.ShowOrRaise();
         QCOMPARE(MemoOf(form)->geometry(), form.rect());
         form.resize(400, 150);
@@ -78,7 +78,7 @@ class FormDebugTest : public QObject {
         QFETCH(QByteArray, property);
         QFETCH(QVariant, expected);
 
-        ui::TFormDebug form;
+        debuglog::TFormDebug form;
         const QVariant actual = MemoOf(form)->property(property.constData());
         QVERIFY(actual.isValid());
         QCOMPARE(actual.toString(), expected.toString());
@@ -112,7 +112,7 @@ class FormDebugTest : public QObject {
         QFETCH(std::vector<std::string>, lines);
         QFETCH(QString, text);
 
-        ui::TFormDebug form;
+        debuglog::TFormDebug form;
         MemoOf(form)->insertPlainText(typed);
         zorvel::DebugLog& log = form;
         for (const std::string& line : lines) {
@@ -123,7 +123,7 @@ class FormDebugTest : public QObject {
     }
 
     void LinesAreKeptWhenTheWindowIsHiddenAndShownAgain() {
-        ui::TFormDebug form;
+        debuglog::TFormDebug form;
         form.AppendLine("first");
         form.ShowOrRaise();
         form.hide();
@@ -133,7 +133,7 @@ class FormDebugTest : public QObject {
     }
 
     void ShowOrRaiseKeepsOneNonModalWindowInFront() {
-        ui::TFormDebug form;
+        debuglog::TFormDebug form;
         form.ShowOrRaise();
         form.showMinimized();
         QWidget other;

@@ -10,15 +10,15 @@ const QString kCloseQuestion = QStringLiteral("プログラムを終了します
 
 }  // namespace
 
-bool BoxJudge::Answer(ui::BoxKind kind, const QString& text) {
+bool BoxJudge::Answer(common::BoxKind kind, const QString& text) {
     switch (kind) {
-        case ui::BoxKind::Question:
+        case common::BoxKind::Question:
             return AnswerQuestion(text);
-        case ui::BoxKind::Information:
+        case common::BoxKind::Information:
             journal_.Note("box \"" + text.toStdString() + "\"");
             JudgeInformation(text);
             return true;
-        case ui::BoxKind::Error:
+        case common::BoxKind::Error:
             journal_.Fail("an error box: " + text.toStdString());
             return true;
     }

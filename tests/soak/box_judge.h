@@ -16,7 +16,7 @@ class BoxJudge {
     BoxJudge(Dice& dice, const ui::TFormVel& form, Journal& journal)
         : dice_(dice), form_(form), journal_(journal) {}
 
-    bool Answer(ui::BoxKind kind, const QString& text);
+    bool Answer(common::BoxKind kind, const QString& text);
     // How often Start Game or Clear Game was confirmed: each takes the board over.
     long Takeovers() const { return takeovers_; }
 

@@ -28,7 +28,7 @@ constexpr int kHung = 2;
 constexpr std::chrono::seconds kWatchdog{60};
 
 // Hands every sound started to the test, so it can act at a known point of a move.
-class CuedSound : public ui::SoundOutput {
+class CuedSound : public sound::SoundOutput {
   public:
     void Play(const QString& fileName) override { onPlay(fileName); }
     std::function<void(const QString&)> onPlay;
@@ -44,7 +44,7 @@ class Program {
         auto sound = std::make_unique<CuedSound>();
         sound_ = sound.get();
         auto boxes = std::make_unique<testing::AnsweringBoxes>();
-        boxes->answer = [this](ui::BoxKind, const QString&) {
+        boxes->answer = [this](common::BoxKind, const QString&) {
             boxesAfterClosing += closedSignals;
             return true;
         };
@@ -111,8 +111,9 @@ QWidget* SecondaryWindowShown(const Program& program) {
 
 int Stones(const GameData& game) {
     int stones = 0;
-    for (int y = 1; y <= 8; ++y)
-        for (int x = 1; x <= 8; ++x) stones += game.board.At(x, y) != kEmpty ? 1 : 0;
+    for (int y = Board::kFirst; y <= Board::kLast; ++y)
+        for (int x = Board::kFirst; x <= Board::kLast; ++x)
+            stones += game.board.At(x, y) != kEmpty ? 1 : 0;
     return stones;
 }
 
@@ -151,7 +152,7 @@ void ClosingTest::duringTheComputersWait() {
     Program program;
     program.form->FAttackClick(program.form->Menu().A2P);
     program.onSound = [&](const QString& fileName) {
-        if (fileName == ui::kComputerSound) program.CloseSoon();
+        if (fileName == sound::kComputerSound) program.CloseSoon();
     };
     QCOMPARE(program.Run([&] { program.form->Menu().StartGame->trigger(); }), 0);
     QCOMPARE(program.closedSignals, 1);
@@ -199,11 +200,11 @@ void ClosingTest::secondaryWindowsStayWithTheMainWindow_data() {
     QTest::newRow("question box") << Opener([](Program& p) { p.form->Menu().StartGame->trigger(); })
                                   << QPoint();
     QTest::newRow("information box") << Opener([](Program& p) {
-        ui::DesktopMessageBoxes(p.form.get()).ShowInformation(QStringLiteral("情報"));
+        common::DesktopMessageBoxes(p.form.get()).ShowInformation(QStringLiteral("情報"));
     }) << QPoint();
     // The error handler's boxes have no owner of their own.
     QTest::newRow("error box") << Opener([](Program&) {
-        ui::DesktopMessageBoxes().ShowError(QStringLiteral("!"));
+        common::DesktopMessageBoxes().ShowError(QStringLiteral("!"));
     }) << QPoint();
 }
 

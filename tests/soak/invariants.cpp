@@ -22,8 +22,8 @@ int RestingImage(Cell value, int set) {
 
 std::string CheckPicture(const ui::TFormVel& form) {
     const Board& board = form.Game().board;
-    for (int y = 1; y <= 8; ++y) {
-        for (int x = 1; x <= 8; ++x) {
+    for (int y = Board::kFirst; y <= Board::kLast; ++y) {
+        for (int x = Board::kFirst; x <= Board::kLast; ++x) {
             const int image = form.Picture().LastImage(x, y);
             const int set = image / ui::kFramesPerSet;
             if (image < 0 || image != RestingImage(board.At(x, y), set)) {
@@ -60,8 +60,8 @@ std::string CheckStatusBar(const ui::TFormVel& form) {
 
 std::vector<std::pair<int, int>> LegalCells(const Board& board, Cell side) {
     std::vector<std::pair<int, int>> cells;
-    for (int y = 1; y <= 8; ++y)
-        for (int x = 1; x <= 8; ++x)
+    for (int y = Board::kFirst; y <= Board::kLast; ++y)
+        for (int x = Board::kFirst; x <= Board::kLast; ++x)
             if (!testing::ReferenceFlips(board, x, y, side).empty()) cells.emplace_back(x, y);
     return cells;
 }
@@ -72,8 +72,8 @@ bool CanMove(const Board& board, Cell side) {
 
 std::string CheckAlways(const GameData& game) {
     if (!testing::RingIsEmpty(game.board)) return "a cell of the border ring is not empty";
-    for (int y = 1; y <= 8; ++y)
-        for (int x = 1; x <= 8; ++x)
+    for (int y = Board::kFirst; y <= Board::kLast; ++y)
+        for (int x = Board::kFirst; x <= Board::kLast; ++x)
             if (game.board.At(x, y) > kEmpty)
                 return "cell " + CellName(x, y) + " holds " + std::to_string(game.board.At(x, y));
     if (game.GameState > 1 || game.Busy > 1 || game.Turn > 1)

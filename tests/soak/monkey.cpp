@@ -21,8 +21,8 @@ std::string GameSnapshot(const GameData& game) {
 
 }  // namespace
 
-Monkey::Monkey(std::uint64_t seed, testing::WindowHarness& harness, ui::TFormDebug& debug,
-               ui::TAboutBox& about)
+Monkey::Monkey(std::uint64_t seed, testing::WindowHarness& harness, debuglog::TFormDebug& debug,
+               about::TAboutBox& about)
     : dice_(seed),
       harness_(harness),
       form_(*harness.form),
@@ -34,7 +34,7 @@ Monkey::Monkey(std::uint64_t seed, testing::WindowHarness& harness, ui::TFormDeb
     harness_.Pacer().onPause = [this](std::size_t index) {
         AtPause(harness_.Pacer().pauses[index]);
     };
-    harness_.Boxes().answer = [this](ui::BoxKind kind, const QString& text) {
+    harness_.Boxes().answer = [this](common::BoxKind kind, const QString& text) {
         return judge_.Answer(kind, text);
     };
     closed_ = QObject::connect(&form_, &ui::TFormVel::Closed, [this] { ++closedSignals_; });

@@ -17,10 +17,13 @@
 class QAction;
 class QMenu;
 
-namespace zorvel::ui {
+namespace zorvel::about {
 class TAboutBox;
+}  // namespace zorvel::about
+
+namespace zorvel::debuglog {
 class TFormDebug;
-}  // namespace zorvel::ui
+}  // namespace zorvel::debuglog
 
 namespace zorvel::soak {
 
@@ -34,8 +37,8 @@ class Monkey : private ui::SecondaryWindows {
     static constexpr int kMaxDepth = 3;
     static constexpr double kInjectChance = 0.12;
 
-    Monkey(std::uint64_t seed, testing::WindowHarness& harness, ui::TFormDebug& debug,
-           ui::TAboutBox& about);
+    Monkey(std::uint64_t seed, testing::WindowHarness& harness, debuglog::TFormDebug& debug,
+           about::TAboutBox& about);
     ~Monkey();
 
     // Runs events until `events` have run or one check fails.
@@ -80,8 +83,8 @@ class Monkey : private ui::SecondaryWindows {
     Dice dice_;
     testing::WindowHarness& harness_;
     ui::TFormVel& form_;
-    ui::TFormDebug& debug_;
-    ui::TAboutBox& about_;
+    debuglog::TFormDebug& debug_;
+    about::TAboutBox& about_;
     Journal journal_;
     BoxJudge judge_;
     ObservedLog log_;

@@ -134,7 +134,7 @@ void Monkey::ChooseMenuItem() {
 }
 
 // The menu opens now and stays open while the move goes on; the item is picked a few pauses
-// later, with the greying of the moment the menu opened.
+// later, with the greying of that moment.
 void Monkey::ChooseMenuItemSlowly() {
     const MenuItem& item = dice_.From(kMenuItems);
     OpenMenuFor(item, "menu opened now, picked later: ");

@@ -65,8 +65,8 @@ void SoakTest::monkey() {
     testing::WindowHarness harness;
     harness.Create();
     harness.form->show();
-    ui::TFormDebug debug;
-    ui::TAboutBox about;
+    debuglog::TFormDebug debug;
+    about::TAboutBox about;
     soak::Monkey monkey(seed, harness, debug, about);
     monkey.Run(events);
     const soak::Journal& journal = monkey.Record();

@@ -27,10 +27,10 @@ struct Step {
 // The opening's four stones, a move that turns one stone, the computer's chime and its second,
 // its move, and a stone placed while the chime still sounds.
 const Step kPattern[] = {
-    {ui::kStoneSound, 500ms},     {ui::kStoneSound, 500ms},  {ui::kStoneSound, 500ms},
-    {ui::kStoneSound, 1000ms},    {ui::kStoneSound, 500ms},  {ui::kStoneSound, 500ms},
-    {ui::kComputerSound, 1000ms}, {ui::kStoneSound, 500ms},  {ui::kStoneSound, 500ms},
-    {ui::kComputerSound, 250ms},  {ui::kStoneSound, 1000ms},
+    {sound::kStoneSound, 500ms},     {sound::kStoneSound, 500ms},  {sound::kStoneSound, 500ms},
+    {sound::kStoneSound, 1000ms},    {sound::kStoneSound, 500ms},  {sound::kStoneSound, 500ms},
+    {sound::kComputerSound, 1000ms}, {sound::kStoneSound, 500ms},  {sound::kStoneSound, 500ms},
+    {sound::kComputerSound, 250ms},  {sound::kStoneSound, 1000ms},
 };
 
 test::HeardSound Reference(const QString& fileName) {
@@ -73,12 +73,12 @@ void RecordingTest::initTestCase() {
 
 void RecordingTest::everySoundIsHeardWholeAndInOrder() {
     QDir::setCurrent(QStringLiteral(ZORVEL_RUNTIME_DIR));
-    const test::HeardSound click = Reference(ui::kStoneSound);
-    const test::HeardSound chime = Reference(ui::kComputerSound);
+    const test::HeardSound click = Reference(sound::kStoneSound);
+    const test::HeardSound chime = Reference(sound::kComputerSound);
     QVERIFY(click.LengthMs() > 0 && chime.LengthMs() > 2 * click.LengthMs());
 
-    ui::ModuleSoundOutput sound(QStringLiteral(ZORVEL_RUNTIME_DIR),
-                                [] { QFAIL("the default sound was played"); });
+    sound::ModuleSoundOutput sound(QStringLiteral(ZORVEL_RUNTIME_DIR),
+                                   [] { QFAIL("the default sound was played"); });
     sound.Prepare();
     QTRY_VERIFY(!sound.Preparing());
     QTemporaryDir folder;
@@ -107,7 +107,7 @@ void RecordingTest::everySoundIsHeardWholeAndInOrder() {
         seen += QStringLiteral("%1+%2 ").arg(s.onsetMs).arg(s.LengthMs());
     QVERIFY2(heard.size() == std::size(kPattern), qPrintable(seen));
     for (std::size_t i = 0; i < heard.size(); ++i) {
-        const bool isChime = &kPattern[i].sound == &ui::kComputerSound;
+        const bool isChime = &kPattern[i].sound == &sound::kComputerSound;
         const bool heardChime = heard[i].LengthMs() > 2 * click.LengthMs();
         QVERIFY2(heardChime == isChime,
                  qPrintable(QStringLiteral("sound %1: %2").arg(i).arg(seen)));

@@ -14,8 +14,8 @@ using Rows = std::array<std::string_view, 8>;
 
 inline Board FromAscii(const Rows& rows) {
     Board board;
-    for (int y = 1; y <= 8; ++y) {
-        for (int x = 1; x <= 8; ++x) {
+    for (int y = Board::kFirst; y <= Board::kLast; ++y) {
+        for (int x = Board::kFirst; x <= Board::kLast; ++x) {
             const char c = rows[y - 1].at(x - 1);
             if (c == 'G') board.Set(x, y, kSide0);
             if (c == 'R') board.Set(x, y, kSide1);
@@ -26,8 +26,9 @@ inline Board FromAscii(const Rows& rows) {
 
 inline std::string ToAscii(const Board& board) {
     std::string text;
-    for (int y = 1; y <= 8; ++y) {
-        for (int x = 1; x <= 8; ++x) text += "GR.?"[std::min<int>(board.At(x, y), 3)];
+    for (int y = Board::kFirst; y <= Board::kLast; ++y) {
+        for (int x = Board::kFirst; x <= Board::kLast; ++x)
+            text += "GR.?"[std::min<int>(board.At(x, y), 3)];
         text += '\n';
     }
     return text;

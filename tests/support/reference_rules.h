@@ -34,8 +34,8 @@ inline std::vector<std::pair<int, int>> ReferenceFlips(const Board& board, int x
 
 // The first legal cell of `side` in reading order (rows, then columns).
 inline std::optional<std::pair<int, int>> FirstLegalCell(const Board& board, Cell side) {
-    for (int y = 1; y <= 8; ++y)
-        for (int x = 1; x <= 8; ++x)
+    for (int y = Board::kFirst; y <= Board::kLast; ++y)
+        for (int x = Board::kFirst; x <= Board::kLast; ++x)
             if (!ReferenceFlips(board, x, y, side).empty()) return std::make_pair(x, y);
     return std::nullopt;
 }
@@ -47,8 +47,8 @@ inline void ReferencePlay(Board& board, int x, int y, Cell side) {
 
 inline int CountStones(const Board& board, Cell side) {
     int count = 0;
-    for (int y = 1; y <= 8; ++y)
-        for (int x = 1; x <= 8; ++x) count += board.At(x, y) == side ? 1 : 0;
+    for (int y = Board::kFirst; y <= Board::kLast; ++y)
+        for (int x = Board::kFirst; x <= Board::kLast; ++x) count += board.At(x, y) == side ? 1 : 0;
     return count;
 }
 

@@ -25,7 +25,7 @@ class ScriptedPacer : public ui::Pacer {
     std::function<void(std::size_t index)> onPause;
 };
 
-class SilentSound : public ui::SoundOutput {
+class SilentSound : public sound::SoundOutput {
   public:
     void Play(const QString& fileName) override { played.push_back(fileName); }
     void Prepare() override { ++prepared; }
@@ -34,16 +34,16 @@ class SilentSound : public ui::SoundOutput {
 };
 
 // Boxes answered by a function instead of a person; Yes when there is none.
-class AnsweringBoxes : public ui::MessageBoxes {
+class AnsweringBoxes : public common::MessageBoxes {
   public:
-    bool Show(ui::BoxKind kind, const QString& text) override {
+    bool Show(common::BoxKind kind, const QString& text) override {
         return answer ? answer(kind, text) : true;
     }
-    std::function<bool(ui::BoxKind kind, const QString& text)> answer;
+    std::function<bool(common::BoxKind kind, const QString& text)> answer;
 };
 
 struct ShownBox {
-    ui::BoxKind kind;
+    common::BoxKind kind;
     QString text;
 };
 
@@ -82,7 +82,7 @@ class WindowHarness {
         pacer_ = pacer.get();
         sound_ = sound.get();
         boxes_ = answering.get();
-        boxes_->answer = [this](ui::BoxKind kind, const QString& text) {
+        boxes_->answer = [this](common::BoxKind kind, const QString& text) {
             return Answer(kind, text);
         };
         form = std::make_unique<ui::TFormVel>(std::move(pacer), std::move(sound),
@@ -110,7 +110,7 @@ class WindowHarness {
     std::vector<ShownBox> boxes;
 
   private:
-    bool Answer(ui::BoxKind kind, const QString& text) {
+    bool Answer(common::BoxKind kind, const QString& text) {
         boxes.push_back({kind, text});
         if (answers.empty()) return true;
         const bool answer = answers.front();

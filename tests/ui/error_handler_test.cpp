@@ -23,11 +23,11 @@ class Thrower : public QObject {
 };
 
 // What the application's error handler showed, in place of its boxes.
-std::vector<std::pair<ui::BoxKind, QString>> errorBoxes;
+std::vector<std::pair<common::BoxKind, QString>> errorBoxes;
 
-class RecordingBoxes final : public ui::MessageBoxes {
+class RecordingBoxes final : public common::MessageBoxes {
   public:
-    bool Show(ui::BoxKind kind, const QString& text) override {
+    bool Show(common::BoxKind kind, const QString& text) override {
         errorBoxes.emplace_back(kind, text);
         return true;
     }
@@ -47,7 +47,7 @@ class ErrorHandlerTest : public QObject {
         QCoreApplication::processEvents();
         QCOMPARE(errorBoxes.size(), std::size_t{2});
         for (const auto& [kind, text] : errorBoxes) {
-            QCOMPARE(kind, ui::BoxKind::Error);
+            QCOMPARE(kind, common::BoxKind::Error);
             QCOMPARE(text, QStringLiteral("ファイルが壊れています."));
         }
     }
@@ -56,12 +56,12 @@ class ErrorHandlerTest : public QObject {
     void boxesAsTheUserSeesThem_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("seen");
-        QTest::newRow("question") << int(ui::BoxKind::Question)
+        QTest::newRow("question") << int(common::BoxKind::Question)
                                   << "警告 icon 2: はい(&Y) いいえ(&N), default はい(&Y), "
                                      "Escape いいえ(&N): よろしいですか。";
-        QTest::newRow("information") << int(ui::BoxKind::Information)
+        QTest::newRow("information") << int(common::BoxKind::Information)
                                      << "情報 icon 1: OK, default OK, Escape OK: よろしいですか。";
-        QTest::newRow("error") << int(ui::BoxKind::Error)
+        QTest::newRow("error") << int(common::BoxKind::Error)
                                << "ZorVel icon 3: OK, default OK, Escape OK: よろしいですか。.";
     }
     void boxesAsTheUserSeesThem() {
@@ -86,13 +86,13 @@ class ErrorHandlerTest : public QObject {
         });
         poll.start(10);
         const QString text = QStringLiteral("よろしいですか。");
-        ui::DesktopMessageBoxes boxes;
+        common::DesktopMessageBoxes boxes;
         bool yes = true;
-        if (kind == int(ui::BoxKind::Question)) yes = boxes.AskQuestion(text);
-        if (kind == int(ui::BoxKind::Information)) boxes.ShowInformation(text);
-        if (kind == int(ui::BoxKind::Error)) boxes.ShowError(text);
+        if (kind == int(common::BoxKind::Question)) yes = boxes.AskQuestion(text);
+        if (kind == int(common::BoxKind::Information)) boxes.ShowInformation(text);
+        if (kind == int(common::BoxKind::Error)) boxes.ShowError(text);
         QCOMPARE(shown, seen);
-        QCOMPARE(yes, kind != int(ui::BoxKind::Question));
+        QCOMPARE(yes, kind != int(common::BoxKind::Question));
     }
 };
 

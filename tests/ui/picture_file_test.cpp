@@ -128,7 +128,7 @@ void PictureFileTest::errorBoxTextEndsWithAStop_data() {
 void PictureFileTest::errorBoxTextEndsWithAStop() {
     QFETCH(QString, message);
     QFETCH(QString, shown);
-    QCOMPARE(ui::ErrorBoxText(message), shown);
+    QCOMPARE(common::ErrorBoxText(message), shown);
 }
 
 QTEST_MAIN(PictureFileTest)

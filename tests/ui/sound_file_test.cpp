@@ -9,7 +9,7 @@
 #include "openal_sound_output.h"
 #include "wave_header.h"
 
-using namespace zorvel::ui;
+using namespace zorvel::sound;
 
 namespace {
 

@@ -42,8 +42,9 @@ QAccessibleInterface* AccessibleCell(ui::TFormVel& form, int x, int y) {
 // The cells' names of an empty board, row by row.
 QStringList EmptyBoardNames() {
     QStringList names;
-    for (int y = 1; y <= 8; ++y)
-        for (int x = 1; x <= 8; ++x) names << QStringLiteral("X:%1 Y:%2 empty").arg(x).arg(y);
+    for (int y = Board::kFirst; y <= Board::kLast; ++y)
+        for (int x = Board::kFirst; x <= Board::kLast; ++x)
+            names << QStringLiteral("X:%1 Y:%2 empty").arg(x).arg(y);
     return names;
 }
 
@@ -321,8 +322,9 @@ void WindowTest::clearBoardAlwaysDrawsTheFirstSetsEmptyCell() {
     h.form->ImgPtnClick(h.form->Menu().Ptn2);
     h.form->StartGameClick();
     h.form->ClearGameClick();
-    for (int y = 1; y <= 8; ++y)
-        for (int x = 1; x <= 8; ++x) QCOMPARE(CellColour(*h.form, x, y), FrameColour(0, 0));
+    for (int y = Board::kFirst; y <= Board::kLast; ++y)
+        for (int x = Board::kFirst; x <= Board::kLast; ++x)
+            QCOMPARE(CellColour(*h.form, x, y), FrameColour(0, 0));
 }
 
 void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue_data() {
@@ -441,8 +443,8 @@ void WindowTest::clearGameDuringAMoveLeavesPictureAndBoardAgreeing() {
     QCOMPARE(h.form->Game().GameState, std::uint8_t{0});
     QCOMPARE(h.form->Game().Busy, std::uint8_t{0});
     QCOMPARE(h.Pacer().pauses.size(), std::size_t{7});
-    for (int y = 1; y <= 8; ++y) {
-        for (int x = 1; x <= 8; ++x) {
+    for (int y = Board::kFirst; y <= Board::kLast; ++y) {
+        for (int x = Board::kFirst; x <= Board::kLast; ++x) {
             QCOMPARE(h.form->Game().board.At(x, y), kEmpty);
             QCOMPARE(CellColour(*h.form, x, y), FrameColour(0, 0));
         }
@@ -522,7 +524,7 @@ void WindowTest::closeQuestionAnsweredNoKeepsTheProgram() {
     QVERIFY(h.form->isVisible());
     QCOMPARE(closed, 0);
     QCOMPARE(h.boxes.back().text, QStringLiteral("プログラムを終了します。よろしいですか。"));
-    QCOMPARE(h.boxes.back().kind, ui::BoxKind::Question);
+    QCOMPARE(h.boxes.back().kind, common::BoxKind::Question);
     h.answers = {true};
     h.form->close();
     QVERIFY(!h.form->isVisible());

@@ -8,6 +8,7 @@
 
 #include "colour_reduction.h"
 #include "help_images.h"
+#include "high_resolution_path.h"
 #include "icons.h"
 #include "pattern_sheet.h"
 #include "sheet_layout.h"
@@ -37,12 +38,6 @@ class Writer {
     bool failed_ = false;
 };
 
-// The name of a picture's high-resolution twin: "ZorPatn@2x.bmp" beside "ZorPatn.bmp".
-QString AtTwice(const QString& path) {
-    const QFileInfo file(path);
-    return file.dir().filePath(file.completeBaseName() + "@2x." + file.suffix());
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -64,7 +59,7 @@ int main(int argc, char* argv[]) {
     // "set-star@2x.png" beside the 1x ones.
     for (int scale : {1, 2}) {
         const auto named = [scale](const QString& path) {
-            return scale == 1 ? path : AtTwice(path);
+            return scale == 1 ? path : zorvel::common::HighResolutionPath(path);
         };
         const QImage sheet = PatternSheet(scale);
         writer.Save(sheet, named(pattern));

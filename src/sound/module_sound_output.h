@@ -5,7 +5,7 @@
 
 #include "sound_output.h"
 
-namespace zorvel::ui {
+namespace zorvel::sound {
 
 // The program's sound output: loads the sound module from `folder` (by default the program's own)
 // when asked to prepare or when the first sound plays, and plays through it from then on. Without
@@ -26,4 +26,4 @@ class ModuleSoundOutput final : public SoundOutput {
     std::unique_ptr<SoundOutput> output_;
 };
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::sound

@@ -6,7 +6,7 @@
 
 #include "sound_module.h"
 
-namespace zorvel::ui {
+namespace zorvel::sound {
 
 ModuleSoundOutput::ModuleSoundOutput(QString folder, std::function<void()> beep)
     : folder_(std::move(folder)), beep_(beep ? std::move(beep) : [] { QApplication::beep(); }) {}
@@ -37,4 +37,4 @@ void ModuleSoundOutput::Play(const QString& fileName) {
         beep_();
 }
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::sound

@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-namespace zorvel::ui {
+namespace zorvel::sound {
 
 class SoundOutput;
 
@@ -15,4 +15,4 @@ inline constexpr char kMakeSoundOutputSymbol[] = "ZorvelMakeSoundOutput";
 inline constexpr char kSoundModuleFile[] = "libzorvel_sound.so";
 inline constexpr char kSoundSettingsFile[] = "libzorvel_sound.conf";
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::sound

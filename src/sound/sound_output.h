@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace zorvel::ui {
+namespace zorvel::sound {
 
 // The program's two sounds, looked up in the current directory: a stone placed or turned, and the
 // computer starting its turn.
@@ -21,4 +21,4 @@ class SoundOutput {
     virtual bool Preparing() const { return false; }
 };
 
-}  // namespace zorvel::ui
+}  // namespace zorvel::sound
