@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "heard_sounds.h"
+#include "sound_output.h"
+
+namespace zorvel::test {
+
+struct PatternStep {
+    const QString& sound;
+    unsigned thenMs;  // the wait before the next sound
+};
+
+// The game's rhythm: the opening's four stones, a move that turns one stone, the computer's chime
+// and its second, its move, and a stone placed while the chime still sounds.
+inline const PatternStep kGamePattern[] = {
+    {sound::kStoneSound, 500},     {sound::kStoneSound, 500},  {sound::kStoneSound, 500},
+    {sound::kStoneSound, 1000},    {sound::kStoneSound, 500},  {sound::kStoneSound, 500},
+    {sound::kComputerSound, 1000}, {sound::kStoneSound, 500},  {sound::kStoneSound, 500},
+    {sound::kComputerSound, 250},  {sound::kStoneSound, 1000},
+};
+
+// What was heard of one step of the pattern: its pieces joined, from the onset of the first to the
+// end of the last. A sound heard in more than one piece had a dropout inside it.
+struct HeardStep {
+    HeardSound sound;
+    int pieces = 0;
+    double delayMs = 0;  // from asking for the sound to hearing its onset
+};
+
+// Plays the pattern through `play`, paced as the game paces its stones, while recording the sink
+// monitor `monitor` (with parec); per step, what was heard of it, none where it was lost. Each
+// sound heard belongs to the last one asked for before it was played. None at all when the
+// recorder does not start.
+std::optional<std::vector<std::optional<HeardStep>>> RecordPattern(
+    const QString& monitor, const std::function<void(const QString&)>& play);
+
+}  // namespace zorvel::test
