@@ -17,19 +17,19 @@ constexpr int kRate = 8000;
 // add samples now and then.
 class TimedRecorder {
   public:
-    TimedRecorder(const QElapsedTimer& clock, const QString& sink) : clock_(clock) {
+    TimedRecorder(const QElapsedTimer& clock, const QString& monitor) : clock_(clock) {
         QObject::connect(&process_, &QProcess::readyReadStandardOutput, [this] {
             raw_ += process_.readAllStandardOutput();
             const double arrivedMs = static_cast<double>(clock_.nsecsElapsed()) / 1e6;
             reads_.push_back({raw_.size() / 2, arrivedMs - MsOfSample(raw_.size() / 2)});
         });
         process_.start(QStringLiteral("parec"),
-                       {QStringLiteral("-d"), sink, QStringLiteral("--format=s16le"),
+                       {QStringLiteral("-d"), monitor, QStringLiteral("--format=s16le"),
                         QStringLiteral("--rate=%1").arg(kRate), QStringLiteral("--channels=1"),
                         QStringLiteral("--latency-msec=5")});
     }
     bool Started() { return process_.waitForStarted(); }
-    test::Recording Stop() {
+    Recording Stop() {
         process_.terminate();
         process_.waitForFinished();
         Recording recording{kRate, {}};
