@@ -26,7 +26,7 @@ void Measure(const char* name, const QString& monitor,
              const std::function<void(const QString&)>& play) {
     const auto steps = test::RecordPattern(monitor, play);
     if (!steps) {
-        std::printf("%-28s parec did not start\n", name);
+        std::printf("%-28s parec did not start or heard nothing\n", name);
         return;
     }
     const auto click = test::ReadMonoWave(sound::kStoneSound.toStdString());

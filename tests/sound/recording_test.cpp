@@ -54,7 +54,7 @@ void RecordingTest::everySoundIsHeardWholeAndInOrder() {
 
     const auto steps = test::RecordPattern(sink_ + QStringLiteral(".monitor"),
                                            [&](const QString& file) { sound.Play(file); });
-    QVERIFY2(steps, "parec did not start");
+    QVERIFY2(steps, "parec did not start or heard nothing");
     QString seen;
     for (const std::optional<test::HeardStep>& step : *steps) {
         seen += step ? QStringLiteral("%1+%2 ").arg(step->sound.onsetMs).arg(step->sound.LengthMs())

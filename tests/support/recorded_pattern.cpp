@@ -28,7 +28,9 @@ class TimedRecorder {
                         QStringLiteral("--rate=%1").arg(kRate), QStringLiteral("--channels=1"),
                         QStringLiteral("--latency-msec=5")});
     }
-    bool Started() { return process_.waitForStarted(); }
+    // Whether the recorder runs and hears the sink: the monitor delivers samples, silent ones
+    // too, from the moment it is connected.
+    bool Hearing() { return process_.waitForStarted() && process_.waitForReadyRead(5000); }
     Recording Stop() {
         process_.terminate();
         process_.waitForFinished();
@@ -73,9 +75,9 @@ std::optional<std::vector<std::optional<HeardStep>>> RecordPattern(
     QElapsedTimer clock;
     clock.start();
     TimedRecorder recorder(clock, monitor);
-    if (!recorder.Started()) return std::nullopt;
+    if (!recorder.Hearing()) return std::nullopt;
     ui::EventLoopPacer pacer;
-    pacer.Pause(500);  // the recording under way
+    pacer.Pause(500);  // silence before the first sound
     std::vector<double> asked;
     for (const PatternStep& step : kGamePattern) {
         asked.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);

@@ -35,7 +35,7 @@ struct HeardStep {
 // Plays the pattern through `play`, paced as the game paces its stones, while recording the sink
 // monitor `monitor` (with parec); per step, what was heard of it, none where it was lost. Each
 // sound heard belongs to the last one asked for before it was played. None at all when the
-// recorder does not start.
+// recorder does not start or hears nothing.
 std::optional<std::vector<std::optional<HeardStep>>> RecordPattern(
     const QString& monitor, const std::function<void(const QString&)>& play);
 
