@@ -35,11 +35,6 @@ std::vector<float> Envelope(const Recording& recording, std::size_t window) {
     return levels;
 }
 
-// What resampling and fading may change of a sound's length.
-double LengthAllowanceMs(const HeardSound& reference) {
-    return std::max(10.0, 0.1 * reference.LengthMs());
-}
-
 }  // namespace
 
 std::optional<Recording> ReadMonoWave(const std::string& path) {
@@ -115,11 +110,11 @@ std::vector<HeardSound> FindSounds(const Recording& recording) {
 }
 
 bool IsWhole(const HeardSound& heard, const HeardSound& reference) {
-    return heard.LengthMs() >= reference.LengthMs() - LengthAllowanceMs(reference);
+    return heard.LengthMs() >= reference.LengthMs() - std::max(10.0, 0.1 * reference.LengthMs());
 }
 
-bool IsLongerThan(const HeardSound& heard, const HeardSound& reference) {
-    return heard.LengthMs() > reference.LengthMs() + LengthAllowanceMs(reference);
+bool IsMoreThanOne(const HeardSound& heard, const HeardSound& reference) {
+    return heard.LengthMs() >= 1.5 * reference.LengthMs();
 }
 
 }  // namespace zorvel::test

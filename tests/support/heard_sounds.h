@@ -32,8 +32,8 @@ std::vector<HeardSound> FindSounds(const Recording& recording);
 // and fading takes off its ends.
 bool IsWhole(const HeardSound& heard, const HeardSound& reference);
 
-// Whether `heard` lasts longer than `reference` can, by more than the same allowance: more than
-// one of it.
-bool IsLongerThan(const HeardSound& heard, const HeardSound& reference);
+// Whether `heard` is more than one of `reference`: half as long again or longer. One copy heard
+// may be a little longer than its file, as servers' resamplers leave tails of differing length.
+bool IsMoreThanOne(const HeardSound& heard, const HeardSound& reference);
 
 }  // namespace zorvel::test
