@@ -29,10 +29,8 @@ void Measure(const char* name, const QString& monitor,
         std::printf("%-28s parec did not start or heard nothing\n", name);
         return;
     }
-    const auto click = test::ReadMonoWave(sound::kStoneSound.toStdString());
-    const auto chime = test::ReadMonoWave(sound::kComputerSound.toStdString());
-    const test::HeardSound wholeClick = test::FindSounds(*click).front();
-    const test::HeardSound wholeChime = test::FindSounds(*chime).front();
+    const test::HeardSound wholeClick = test::SoundOfFile(sound::kStoneSound.toStdString());
+    const test::HeardSound wholeChime = test::SoundOfFile(sound::kComputerSound.toStdString());
     int heard = 0;
     int whole = 0;
     int split = 0;

@@ -13,11 +13,8 @@ using namespace zorvel;
 
 namespace {
 
-test::HeardSound Reference(const QString& fileName) {
-    const auto file = test::ReadMonoWave(QDir(ZORVEL_RUNTIME_DIR).filePath(fileName).toStdString());
-    if (!file) return {};
-    const std::vector<test::HeardSound> sounds = test::FindSounds(*file);
-    return sounds.empty() ? test::HeardSound{} : sounds.front();
+test::HeardSound SoundOfFile(const QString& fileName) {
+    return test::SoundOfFile(QDir(ZORVEL_RUNTIME_DIR).filePath(fileName).toStdString());
 }
 
 }  // namespace
@@ -43,8 +40,8 @@ void RecordingTest::initTestCase() {
 
 void RecordingTest::everySoundIsHeardWholeAndInOrder() {
     QDir::setCurrent(QStringLiteral(ZORVEL_RUNTIME_DIR));
-    const test::HeardSound click = Reference(sound::kStoneSound);
-    const test::HeardSound chime = Reference(sound::kComputerSound);
+    const test::HeardSound click = SoundOfFile(sound::kStoneSound);
+    const test::HeardSound chime = SoundOfFile(sound::kComputerSound);
     QVERIFY(click.LengthMs() > 0 && chime.LengthMs() > 2 * click.LengthMs());
 
     sound::ModuleSoundOutput sound(QStringLiteral(ZORVEL_RUNTIME_DIR),

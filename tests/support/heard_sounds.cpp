@@ -109,6 +109,13 @@ std::vector<HeardSound> FindSounds(const Recording& recording) {
     return sounds;
 }
 
+HeardSound SoundOfFile(const std::string& path) {
+    const std::optional<Recording> file = ReadMonoWave(path);
+    if (!file) return {};
+    const std::vector<HeardSound> sounds = FindSounds(*file);
+    return sounds.empty() ? HeardSound{} : sounds.front();
+}
+
 bool IsWhole(const HeardSound& heard, const HeardSound& reference) {
     return heard.LengthMs() >= reference.LengthMs() - std::max(10.0, 0.1 * reference.LengthMs());
 }

@@ -28,6 +28,10 @@ std::optional<Recording> ReadMonoWave(const std::string& path);
 // jumps well above the sound still playing.
 std::vector<HeardSound> FindSounds(const Recording& recording);
 
+// The sound a wave file of one channel holds, as FindSounds hears it: its first; an empty one for
+// a file that is unreadable or silent.
+HeardSound SoundOfFile(const std::string& path);
+
 // Whether `heard` is the whole of `reference`: as long, but for what a sound server's resampling
 // and fading takes off its ends.
 bool IsWhole(const HeardSound& heard, const HeardSound& reference);
