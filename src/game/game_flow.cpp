@@ -81,11 +81,13 @@ void GameFlow::HumanMove(int column, int row) {
     game_.Busy = 0;
 }
 
+bool GameFlow::ComputerToMove() const {
+    return game_.GameState == 1 && game_.Busy == 0 && options_.OnePlayerMode() &&
+           game_.Turn == kSide1;
+}
+
 void GameFlow::TimerTimer() {
-    if (game_.GameState != 1 || game_.Busy != 0 || !options_.OnePlayerMode() ||
-        game_.Turn != kSide1) {
-        return;
-    }
+    if (!ComputerToMove()) return;
     game_.Busy = 1;
     try {
         computer_.AdjustCornerWeights(game_.board, log_);

@@ -36,6 +36,9 @@ class GameFlow : private StoneTurner {
     void HumanMove(int column, int row);
     // The 100 ms tick: the computer's turn, when it is side 1's move in 1P mode.
     void TimerTimer();
+    // Whether a tick now would start the computer's turn: a game runs in 1P mode, no move is under
+    // way and side 1 is to move.
+    bool ComputerToMove() const;
     // Renames the sides from the options and shows the status panels.
     void UpdateStatus();
 

@@ -60,11 +60,9 @@ TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<sound::SoundOut
     FollowWindowState();
 
     ConnectMenu();
-    timer_ = new QTimer(this);
+    timer_ = new BeatTimer(kTimerInterval, this);
     timer_->setObjectName(QStringLiteral("Timer"));
-    timer_->setInterval(kTimerInterval);
-    connect(timer_, &QTimer::timeout, this, &TFormVel::TimerTimer);
-    timer_->start();
+    connect(timer_, &BeatTimer::timeout, this, &TFormVel::TimerTimer);
 }
 
 TFormVel::~TFormVel() = default;
@@ -151,10 +149,12 @@ void TFormVel::resizeEvent(QResizeEvent* event) {
 
 void TFormVel::StartGameClick() {
     flow_.StartGameClick();
+    FollowComputerTurn();
 }
 
 void TFormVel::ClearGameClick() {
     flow_.ClearGameClick();
+    FollowComputerTurn();
 }
 
 void TFormVel::ExitClick() {
@@ -212,6 +212,7 @@ void TFormVel::VersionClick() {
 void TFormVel::FormMouseDown(QPointF position) {
     flow_.HumanMove(CellFromPixel(position.x(), ClientArea::kBoardLeft),
                     CellFromPixel(position.y(), ClientArea::kBoardTop));
+    FollowComputerTurn();
 }
 
 void TFormVel::TimerTimer() {
@@ -221,6 +222,13 @@ void TFormVel::TimerTimer() {
         QApplication::activePopupWidget() != nullptr)
         return;
     flow_.TimerTimer();
+    FollowComputerTurn();
+}
+
+// Only the game's commands change whose turn it is, and each of them ends here: even one run inside
+// another's wait, so the last to end leaves the timer as the game stands.
+void TFormVel::FollowComputerTurn() {
+    timer_->SetWanted(flow_.ComputerToMove());
 }
 
 void TFormVel::closeEvent(QCloseEvent* event) {

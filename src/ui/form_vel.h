@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "beat_timer.h"
 #include "board_picture.h"
 #include "game_data.h"
 #include "game_flow.h"
@@ -11,8 +12,6 @@
 #include "module_sound_output.h"
 #include "pacer.h"
 #include "secondary_windows.h"
-
-class QTimer;
 
 namespace zorvel::ui {
 
@@ -64,7 +63,7 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     const BoardPicture& Picture() const { return picture_; }
     const MainMenu& Menu() const { return menu_; }
     const StatusPanels& StatusBar() const { return *statusBar_; }
-    QTimer& Timer() { return *timer_; }
+    BeatTimer& Timer() { return *timer_; }
     QWidget& Client();
 
   signals:
@@ -98,6 +97,8 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     // Enables the menu items for whether a game runs: on opening a menu and on every change.
     void OfferMenuItems();
     void PresentBoard();
+    // The timer ticks only while the computer's turn could start on a tick.
+    void FollowComputerTurn();
     bool SoundOn() const;
     void FollowWindowState();
 
@@ -110,7 +111,7 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     MainMenu menu_;
     ClientArea* client_ = nullptr;
     StatusPanels* statusBar_ = nullptr;
-    QTimer* timer_ = nullptr;
+    BeatTimer* timer_ = nullptr;
     SecondaryWindows* windows_ = nullptr;
     bool centred_ = false;
     bool soundPrepared_ = false;

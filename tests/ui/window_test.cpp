@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -89,6 +90,10 @@ class WindowTest : public QObject {
     void onlyShiftF12ShowsTheDebugWindow_data();
     void onlyShiftF12ShowsTheDebugWindow();
     void theComputerWaitsWhileAMenuIsOpen();
+    void theTimerKeepsItsBeat_data();
+    void theTimerKeepsItsBeat();
+    void theTimerTicksOnlyWhileTheComputerCanStart_data();
+    void theTimerTicksOnlyWhileTheComputerCanStart();
     void withoutPicturesNoGameCanStart();
 };
 
@@ -580,6 +585,76 @@ void WindowTest::theComputerWaitsWhileAMenuIsOpen() {
     h.form->TimerTimer();
     QCOMPARE(h.form->Game().Turn, Cell{0});
     QCOMPARE(h.form->Game().board.At(4, 3), Cell{1});
+}
+
+// Woken after any rest, the timer ticks where its 100 ms beat since start-up falls: the computer
+// starts as soon after the human's last frame as the always ticking timer let it.
+void WindowTest::theTimerKeepsItsBeat_data() {
+    QTest::addColumn<qint64>("nowMs");
+    QTest::addColumn<qint64>("lastBeat");
+    QTest::addColumn<qint64>("nextBeat");
+    QTest::newRow("at start-up") << qint64{0} << qint64{-1} << qint64{1};
+    QTest::newRow("between beats") << qint64{250} << qint64{-1} << qint64{3};
+    QTest::newRow("on a beat") << qint64{300} << qint64{2} << qint64{4};
+    QTest::newRow("after a late tick") << qint64{305} << qint64{3} << qint64{4};
+    QTest::newRow("after an early tick") << qint64{299} << qint64{3} << qint64{4};
+    QTest::newRow("after an hour asleep") << qint64{3'600'050} << qint64{3} << qint64{36'001};
+}
+
+void WindowTest::theTimerKeepsItsBeat() {
+    QFETCH(qint64, nowMs);
+    QFETCH(qint64, lastBeat);
+    QFETCH(qint64, nextBeat);
+    QCOMPARE(ui::NextBeat(nowMs, lastBeat, ui::TFormVel::kTimerInterval), nextBeat);
+}
+
+void WindowTest::theTimerTicksOnlyWhileTheComputerCanStart_data() {
+    QTest::addColumn<bool>("twoPlayers");
+    QTest::addColumn<bool>("redFirst");
+    QTest::addColumn<bool>("humanMoves");
+    QTest::addColumn<bool>("cleared");
+    QTest::addColumn<bool>("boxOpen");
+    QTest::addColumn<bool>("computerStarts");
+    QTest::newRow("1P, after the human's move") << false << false << true << false << false << true;
+    QTest::newRow("1P, RED first") << false << true << false << false << false << true;
+    QTest::newRow("1P, RED first, a box open") << false << true << false << false << true << true;
+    QTest::newRow("1P, the human to move") << false << false << false << false << false << false;
+    QTest::newRow("1P, RED first, cleared") << false << true << false << true << false << false;
+    QTest::newRow("2P, after a move") << true << false << true << false << false << false;
+    QTest::newRow("2P, RED first") << true << true << false << false << false << false;
+}
+
+// The timer sleeps unless its tick could start the computer's turn; then the turn starts on a tick
+// by itself, but never while a box is open.
+void WindowTest::theTimerTicksOnlyWhileTheComputerCanStart() {
+    QFETCH(bool, twoPlayers);
+    QFETCH(bool, redFirst);
+    QFETCH(bool, humanMoves);
+    QFETCH(bool, cleared);
+    QFETCH(bool, boxOpen);
+    QFETCH(bool, computerStarts);
+    WindowHarness h;
+    h.Create();
+    h.form->Timer().start();
+    QVERIFY(!h.form->Timer().isActive());
+    if (twoPlayers) h.form->GModeClick(h.form->Menu().G2P);
+    if (redFirst) h.form->FAttackClick(h.form->Menu().A2P);
+    h.form->StartGameClick();
+    if (humanMoves) h.ClickCell(5, 3);
+    if (cleared) h.form->ClearGameClick();
+    QCOMPARE(h.form->Timer().isActive(), computerStarts);
+    if (!computerStarts) return;
+    int ticks = 0;
+    connect(&h.form->Timer(), &ui::BeatTimer::timeout, [&ticks] { ++ticks; });
+    if (boxOpen) {
+        QDialog box(h.form.get());
+        box.setModal(true);
+        box.show();
+        QTRY_VERIFY(ticks >= 2);
+        QCOMPARE(h.form->Game().Turn, Cell{1});
+    }
+    QTRY_COMPARE(h.form->Game().Turn, Cell{0});
+    QVERIFY(!h.form->Timer().isActive());
 }
 
 void WindowTest::withoutPicturesNoGameCanStart() {
