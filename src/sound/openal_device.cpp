@@ -1,7 +1,6 @@
 #include "openal_device.h"
 
 #include <AL/al.h>
-#include <AL/alext.h>
 
 #include <QtGlobal>
 
@@ -17,6 +16,12 @@ void OpenAlDevice::State::Open() {
     if (context == nullptr || !alcMakeContextCurrent(context)) {
         qWarning("No sound: the audio device gave no context");
         return;
+    }
+    if (alcIsExtensionPresent(device, "ALC_SOFT_pause_device")) {
+        pause =
+            reinterpret_cast<LPALCDEVICEPAUSESOFT>(alcGetProcAddress(device, "alcDevicePauseSOFT"));
+        resume = reinterpret_cast<LPALCDEVICERESUMESOFT>(
+            alcGetProcAddress(device, "alcDeviceResumeSOFT"));
     }
     alGenSources(1, &source);
     // The sounds are heard as recorded, not placed in a room.
@@ -55,6 +60,18 @@ unsigned OpenAlDevice::Source() const {
     ALCint connected = ALC_FALSE;
     alcGetIntegerv(state_->device, ALC_CONNECTED, 1, &connected);
     return connected == ALC_TRUE ? state_->source : 0;
+}
+
+void OpenAlDevice::Rest() {
+    if (Source() == 0 || state_->pause == nullptr || state_->resting) return;
+    state_->pause(state_->device);
+    state_->resting = true;
+}
+
+void OpenAlDevice::Wake() {
+    if (!state_->resting) return;
+    state_->resume(state_->device);
+    state_->resting = false;
 }
 
 }  // namespace zorvel::sound

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <AL/alc.h>
+#include <AL/alext.h>
 
 #include <atomic>
 #include <memory>
@@ -22,6 +23,10 @@ class OpenAlDevice {
     // The source that plays the sounds, once the device is open and while the sound server is
     // there; none (0) otherwise.
     unsigned Source() const;
+    // Lets the device stop mixing while nothing plays, where OpenAL can pause it, so that its
+    // threads sleep; Wake brings it back before the next sound.
+    void Rest();
+    void Wake();
 
   private:
     // Shared with the opening thread. Whichever of the thread and the destructor comes second to
@@ -31,6 +36,9 @@ class OpenAlDevice {
         ALCdevice* device = nullptr;
         ALCcontext* context = nullptr;
         unsigned source = 0;
+        LPALCDEVICEPAUSESOFT pause = nullptr;  // none where OpenAL cannot pause a device
+        LPALCDEVICERESUMESOFT resume = nullptr;
+        bool resting = false;
         void Open();
         void Close();
     };

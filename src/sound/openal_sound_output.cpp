@@ -22,6 +22,9 @@ ALenum FormatOf(const WaveSound& wave) {
     return AL_NONE;
 }
 
+// Longer than the mixer takes to play what it has been given.
+constexpr int kMixingMs = 50;
+
 QByteArray ReadSmallFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > OpenAlSoundOutput::kMaxFileBytes)
@@ -40,6 +43,8 @@ OpenAlSoundOutput::OpenAlSoundOutput(std::function<void()> beep, const QString& 
         QFileInfo::exists(settingsFile))
         qputenv("ALSOFT_CONF", QFile::encodeName(settingsFile));
     device_ = std::make_unique<OpenAlDevice>();
+    rest_.setSingleShot(true);
+    QObject::connect(&rest_, &QTimer::timeout, [this] { RestWhenEnded(); });
 }
 
 OpenAlSoundOutput::~OpenAlSoundOutput() {
@@ -66,6 +71,9 @@ OpenAlSoundOutput::Sound& OpenAlSoundOutput::SoundFor(const QString& path) {
             sound.samples =
                 wave->samples.first(wave->samples.size() / frameBytes * frameBytes).toByteArray();
         if (sound.samples.isEmpty()) sound.format = AL_NONE;
+        if (sound.format != AL_NONE)
+            sound.lengthMs =
+                static_cast<int>(sound.samples.size() / frameBytes * 1000 / sound.sampleRate);
     }
     return *sounds_.insert(path, sound);
 }
@@ -75,10 +83,12 @@ void OpenAlSoundOutput::Play(const QString& fileName) {
     if (source != 0) alSourceStop(source);
     Sound& sound = SoundFor(QDir::current().absoluteFilePath(fileName));
     if (sound.format == AL_NONE) {
+        RestWhenEnded();
         beep_();
         return;
     }
     if (source == 0) return;
+    device_->Wake();
     if (sound.buffer == 0) {
         alGenBuffers(1, &sound.buffer);
         alBufferData(sound.buffer, sound.format, sound.samples.constData(),
@@ -86,6 +96,18 @@ void OpenAlSoundOutput::Play(const QString& fileName) {
     }
     alSourcei(source, AL_BUFFER, static_cast<ALint>(sound.buffer));
     alSourcePlay(source);
+    rest_.start(sound.lengthMs + kMixingMs);
+}
+
+void OpenAlSoundOutput::RestWhenEnded() {
+    const unsigned source = device_->Source();
+    if (source == 0) return;
+    ALint state = AL_STOPPED;
+    alGetSourcei(source, AL_SOURCE_STATE, &state);
+    if (state == AL_PLAYING)
+        rest_.start(kMixingMs);
+    else
+        device_->Rest();
 }
 
 }  // namespace zorvel::sound

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QTimer>
 #include <functional>
 
 #include "openal_device.h"
@@ -13,7 +14,7 @@ namespace zorvel::sound {
 // them, so that a new sound cuts off the one before. A file that is missing, empty, cut short,
 // larger than kMaxFileBytes or not plain PCM gives the default sound instead. While the device is
 // being opened, without an audio device, or once the sound server has gone, nothing is heard and
-// nothing waits.
+// nothing waits. Once a sound has ended, the device rests until the next one.
 class OpenAlSoundOutput final : public SoundOutput {
   public:
     static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
@@ -32,16 +33,19 @@ class OpenAlSoundOutput final : public SoundOutput {
     struct Sound {
         int format = 0;  // OpenAL's; none (0) when the file cannot be played
         int sampleRate = 0;
+        int lengthMs = 0;
         QByteArray samples;   // whole frames
         unsigned buffer = 0;  // made on the first play with a device
     };
 
     // The sound of a file, read on its first use.
     Sound& SoundFor(const QString& path);
+    void RestWhenEnded();
 
     std::function<void()> beep_;
     std::unique_ptr<OpenAlDevice> device_;
     QHash<QString, Sound> sounds_;
+    QTimer rest_;  // due when the sound playing ends
 };
 
 }  // namespace zorvel::sound
