@@ -21,9 +21,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries the program and its sound module link come from dpkg-shlibdeps; with them come Qt's
-# X11 platform plugin (libqt6gui6) and OpenAL (libopenal1, which talks to the sound server
-# itself). Added by hand, as they are used only at run time: the CHM reader behind Help, the
-# Japanese font of every window, and a sound server for the clicks.
+# X11 platform plugin (libqt6gui6) and the sound server's client library (libpulse0). Added by
+# hand, as they are used only at run time: the CHM reader behind Help, the Japanese font of every
+# window, and a sound server for the clicks.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libchm1, fonts-ipafont-gothic")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")

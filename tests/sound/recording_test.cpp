@@ -1,7 +1,9 @@
-// The game's sounds through the real sound output, recorded from a sound server's null sink: each
-// one heard, whole, in order. scripts/test starts the server and names its sink in
-// ZORVEL_TEST_SINK; without it the test is skipped.
+// The game's sounds through the real sound outputs, recorded from a sound server's null sink: each
+// one heard, whole, in order, and the output at rest between them. scripts/test starts the server
+// and names its sink in ZORVEL_TEST_SINK; without it the test is skipped.
+#include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -17,6 +19,24 @@ test::HeardSound SoundOfFile(const QString& fileName) {
     return test::SoundOfFile(QDir(ZORVEL_RUNTIME_DIR).filePath(fileName).toStdString());
 }
 
+// Whether the server has streams of this process and keeps them all corked: nothing plays, and
+// nothing of the output runs.
+bool OurStreamsRest() {
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("sink-inputs")});
+    if (!pactl.waitForFinished()) return false;
+    const QString ours =
+        QStringLiteral("application.process.id = \"%1\"").arg(QCoreApplication::applicationPid());
+    int streams = 0;
+    for (const QString& input :
+         QString::fromUtf8(pactl.readAllStandardOutput()).split(QStringLiteral("Sink Input #"))) {
+        if (!input.contains(ours)) continue;
+        ++streams;
+        if (!input.contains(QStringLiteral("Corked: yes"))) return false;
+    }
+    return streams > 0;
+}
+
 }  // namespace
 
 class RecordingTest : public QObject {
@@ -24,6 +44,7 @@ class RecordingTest : public QObject {
 
   private slots:
     void initTestCase();
+    void everySoundIsHeardWholeAndInOrder_data();
     void everySoundIsHeardWholeAndInOrder();
 
   private:
@@ -38,16 +59,26 @@ void RecordingTest::initTestCase() {
         QSKIP("parec not found (Debian: pulseaudio-utils)");
 }
 
+// The program's output, and the one through OpenAL that other systems play through.
+void RecordingTest::everySoundIsHeardWholeAndInOrder_data() {
+    QTest::addColumn<QString>("module");
+    QTest::newRow("the program's") << QStringLiteral(ZORVEL_RUNTIME_DIR);
+    QTest::newRow("OpenAL") << QStringLiteral(ZORVEL_OPENAL_SOUND_DIR);
+}
+
 void RecordingTest::everySoundIsHeardWholeAndInOrder() {
+    QFETCH(QString, module);
     QDir::setCurrent(QStringLiteral(ZORVEL_RUNTIME_DIR));
     const test::HeardSound click = SoundOfFile(sound::kStoneSound);
     const test::HeardSound chime = SoundOfFile(sound::kComputerSound);
     QVERIFY(click.LengthMs() > 0 && chime.LengthMs() > 2 * click.LengthMs());
 
-    sound::ModuleSoundOutput sound(QStringLiteral(ZORVEL_RUNTIME_DIR),
-                                   [] { QFAIL("the default sound was played"); });
+    sound::ModuleSoundOutput sound(module, [] { QFAIL("the default sound was played"); });
     sound.Prepare();
     QTRY_VERIFY(!sound.Preparing());
+    // Every sound of the pattern comes after a rest, as the first after an hour would.
+    sound.Play(sound::kStoneSound);
+    QTRY_VERIFY_WITH_TIMEOUT(OurStreamsRest(), 10'000);
 
     const auto steps = test::RecordPattern(sink_ + QStringLiteral(".monitor"),
                                            [&](const QString& file) { sound.Play(file); });
@@ -74,6 +105,7 @@ void RecordingTest::everySoundIsHeardWholeAndInOrder() {
         QVERIFY2(!test::IsMoreThanOne(step->sound, file),
                  qPrintable(QStringLiteral("sound %1 heard more than once: %2").arg(i).arg(seen)));
     }
+    QTRY_VERIFY_WITH_TIMEOUT(OurStreamsRest(), 10'000);
 }
 
 QTEST_GUILESS_MAIN(RecordingTest)

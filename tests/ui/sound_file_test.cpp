@@ -7,6 +7,7 @@
 
 #include "module_sound_output.h"
 #include "openal_sound_output.h"
+#include "pulse_sound_output.h"
 #include "wave_header.h"
 
 using namespace zorvel::sound;
@@ -84,24 +85,34 @@ void SoundFileTest::incompleteFilesAreRefused() {
     QCOMPARE(ReadWave(bytes).has_value(), complete);
 }
 
+// Each file through both outputs: the sound server's and OpenAL.
 void SoundFileTest::unplayableFilesGiveTheDefaultSound_data() {
+    QTest::addColumn<bool>("throughServer");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("exists");
     QTest::addColumn<int>("beeps");
-    QTest::newRow("missing") << QByteArray() << false << 1;
-    QTest::newRow("empty") << QByteArray() << true << 1;
-    QTest::newRow("random bytes") << QByteArray(5000, '\x9c') << true << 1;
-    QTest::newRow("cut short") << kGood.left(100) << true << 1;
-    QTest::newRow("larger than any sound")
-        << Riff(Chunk("fmt ", Format()) +
-                Chunk("data", QByteArray(OpenAlSoundOutput::kMaxFileBytes, '\0')))
-        << true << 1;
-    QTest::newRow("not plain PCM")
-        << Riff(Chunk("fmt ", Format(0x55)) + Chunk("data", QByteArray(400, '\x33'))) << true << 1;
-    QTest::newRow("good") << kGood << true << 0;
+    static_assert(OpenAlSoundOutput::kMaxFileBytes == PulseSoundOutput::kMaxFileBytes);
+    for (const bool server : {true, false}) {
+        const auto row = [server](const char* name) -> QTestData& {
+            return QTest::addRow("%s, %s", server ? "server" : "OpenAL", name) << server;
+        };
+        row("missing") << QByteArray() << false << 1;
+        row("empty") << QByteArray() << true << 1;
+        row("random bytes") << QByteArray(5000, '\x9c') << true << 1;
+        row("cut short") << kGood.left(100) << true << 1;
+        row("larger than any sound")
+            << Riff(Chunk("fmt ", Format()) +
+                    Chunk("data", QByteArray(PulseSoundOutput::kMaxFileBytes, '\0')))
+            << true << 1;
+        row("not plain PCM") << Riff(Chunk("fmt ", Format(0x55)) +
+                                     Chunk("data", QByteArray(400, '\x33')))
+                             << true << 1;
+        row("good") << kGood << true << 0;
+    }
 }
 
 void SoundFileTest::unplayableFilesGiveTheDefaultSound() {
+    QFETCH(bool, throughServer);
     QFETCH(QByteArray, bytes);
     QFETCH(bool, exists);
     QFETCH(int, beeps);
@@ -113,10 +124,13 @@ void SoundFileTest::unplayableFilesGiveTheDefaultSound() {
         file.write(bytes);
     }
     int beeped = 0;
-    OpenAlSoundOutput sound([&] { ++beeped; });
-    sound.Play(QStringLiteral("ZorTurn0.wav"));
+    const auto beep = [&] { ++beeped; };
+    const std::unique_ptr<SoundOutput> sound =
+        throughServer ? std::unique_ptr<SoundOutput>(std::make_unique<PulseSoundOutput>(beep))
+                      : std::make_unique<OpenAlSoundOutput>(beep);
+    sound->Play(QStringLiteral("ZorTurn0.wav"));
     QCOMPARE(beeped, beeps);
-    sound.Play(QStringLiteral("ZorTurn0.wav"));
+    sound->Play(QStringLiteral("ZorTurn0.wav"));
     QCOMPARE(beeped, 2 * beeps);
 }
 

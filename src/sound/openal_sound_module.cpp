@@ -1,10 +1,9 @@
-// The sound module: the OpenAL output, loaded by the program once its window is on the screen, so
-// that the audio libraries are not loaded before the window appears.
-#include "sound_module.h"
-
+// The sound module through OpenAL, for systems without a sound server that speaks PulseAudio's
+// protocol. It reads OpenAL's settings from the file beside it.
 #include <QDir>
 
 #include "openal_sound_output.h"
+#include "sound_module.h"
 
 extern "C" Q_DECL_EXPORT zorvel::sound::SoundOutput* ZorvelMakeSoundOutput(
     std::function<void()> beep, const QString& folder) {

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <pulse/pulseaudio.h>
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <map>
+
+#include "sound_output.h"
+
+namespace zorvel::sound {
+
+// Plays through a sound server that speaks PulseAudio's protocol: PulseAudio, or PipeWire's
+// service for it. Every wave file has a stream of its own, given the whole sound when it is played
+// and corked once the server has played it: at rest no stream runs, and nothing wakes the program.
+// A new sound flushes the one still playing. A file that is missing, empty, cut short, larger than
+// kMaxFileBytes or not plain PCM gives the default sound instead. While the server is being
+// reached, or once it has gone, nothing is heard and nothing waits.
+class PulseSoundOutput final : public SoundOutput {
+  public:
+    static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+
+    // `beep` gives the default sound; by default the desktop's. The program's two sounds are read
+    // at once, so that their streams are ready before the first of them is played.
+    explicit PulseSoundOutput(std::function<void()> beep = {});
+    ~PulseSoundOutput() override;
+    PulseSoundOutput(const PulseSoundOutput&) = delete;
+    PulseSoundOutput& operator=(const PulseSoundOutput&) = delete;
+
+    void Play(const QString& fileName) override;
+    bool Preparing() const override;
+
+  private:
+    struct Sound {
+        PulseSoundOutput* output = nullptr;
+        pa_sample_spec spec{};  // invalid when the file cannot be played
+        QByteArray samples;     // whole frames
+        pa_stream* stream = nullptr;
+        pa_operation* drain = nullptr;  // until the server has played the sound
+        bool startWhenReady = false;
+    };
+
+    // The sound of a file of the current directory, read on its first use.
+    Sound& SoundFor(const QString& fileName);
+    // The rest run with the server's thread locked, or on it.
+    void OpenStream(Sound& sound);
+    void Start(Sound& sound);
+    void Stop(Sound& sound);
+    static void ContextChanged(pa_context* context, void* output);
+    static void StreamChanged(pa_stream* stream, void* sound);
+    static void Drained(pa_stream* stream, int success, void* sound);
+
+    std::function<void()> beep_;
+    pa_threaded_mainloop* loop_;
+    pa_context* context_ = nullptr;
+    std::map<QString, Sound> sounds_;  // by path; its elements stay where they are
+};
+
+}  // namespace zorvel::sound
