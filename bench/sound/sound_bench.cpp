@@ -1,17 +1,21 @@
 // How soon each sound is heard after it was asked for, and whether it is heard whole: the game's
 // pattern of clicks and chimes played through a sound output, recorded from a sound server's sink
 // monitor. Prints one row per player: the program's sound module, other modules given on the
-// command line (for comparing outputs), and paplay, one process per sound, as a yardstick.
+// command line (for comparing outputs), and paplay, one process per sound, as a yardstick. With a
+// rest given, each module then rests that long and its next sound is measured on its own.
 //
-//   sound_bench [module.so ...]      sink: ZORVEL_TEST_SINK, else the default one
+//   sound_bench [--rest=SECONDS] [module.so ...]      sink: ZORVEL_TEST_SINK, else the default one
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <span>
 
 #include "heard_sounds.h"
 #include "module_sound_output.h"
@@ -22,11 +26,15 @@ using namespace zorvel;
 
 namespace {
 
+// A click after the rest that comes before it.
+const test::PatternStep kOneClick[] = {{sound::kStoneSound, 500}};
+
 void Measure(const char* name, const QString& monitor,
-             const std::function<void(const QString&)>& play) {
-    const auto steps = test::RecordPattern(monitor, play);
+             const std::function<void(const QString&)>& play,
+             std::span<const test::PatternStep> pattern = test::kGamePattern) {
+    const auto steps = test::RecordPattern(monitor, play, pattern);
     if (!steps) {
-        std::printf("%-28s parec did not start or heard nothing\n", name);
+        std::printf("%-32s parec did not start or heard nothing\n", name);
         return;
     }
     const test::HeardSound wholeClick = test::SoundOfFile(sound::kStoneSound.toStdString());
@@ -39,7 +47,7 @@ void Measure(const char* name, const QString& monitor,
     for (std::size_t i = 0; i < steps->size(); ++i) {
         const std::optional<test::HeardStep>& step = (*steps)[i];
         if (!step) continue;
-        const bool isChime = &test::kGamePattern[i].sound == &sound::kComputerSound;
+        const bool isChime = &pattern[i].sound == &sound::kComputerSound;
         ++heard;
         whole +=
             test::IsWhole(step->sound, isChime ? wholeChime : wholeClick) || step->sound.cutByNext;
@@ -48,7 +56,7 @@ void Measure(const char* name, const QString& monitor,
         worst = std::max(worst, step->delayMs);
     }
     std::printf(
-        "%-28s %2d of %zu heard, %2d whole, %d split   onset mean %5.1f ms, worst %5.1f ms\n", name,
+        "%-32s %2d of %zu heard, %2d whole, %d split   onset mean %5.1f ms, worst %5.1f ms\n", name,
         heard, steps->size(), whole, split, heard == 0 ? 0.0 : sum / heard, worst);
 }
 
@@ -65,7 +73,14 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     std::vector<QString> modules{QStringLiteral(ZORVEL_RUNTIME_DIR)};
-    for (int i = 1; i < argc; ++i) modules.push_back(QString::fromLocal8Bit(argv[i]));
+    int restSeconds = 0;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument.startsWith(QStringLiteral("--rest=")))
+            restSeconds = argument.mid(7).toInt();
+        else
+            modules.push_back(argument);
+    }
     for (const QString& module : modules) {
         const QFileInfo file(module);
         const QString folder = file.isDir() ? module : file.absolutePath();
@@ -73,9 +88,19 @@ int main(int argc, char* argv[]) {
         sound::ModuleSoundOutput output(folder, [] { std::printf("  (default sound)\n"); });
         output.Prepare();
         while (output.Preparing()) QThread::msleep(10);
-        const QByteArray name =
-            (file.isDir() ? QStringLiteral("the program's module") : file.fileName()).toLocal8Bit();
-        Measure(name.constData(), monitor, [&](const QString& sound) { output.Play(sound); });
+        const QByteArray name = (file.isDir() ? QStringLiteral("the program's module")
+                                              : file.dir().dirName() + u'/' + file.fileName())
+                                    .toLocal8Bit();
+        const auto play = [&](const QString& sound) { output.Play(sound); };
+        Measure(name.constData(), monitor, play);
+        if (restSeconds <= 0) continue;
+        // The output's own timers run meanwhile, as they would in the game.
+        QEventLoop rest;
+        QTimer::singleShot(std::chrono::seconds(restSeconds), &rest, &QEventLoop::quit);
+        rest.exec();
+        const QByteArray afterRest =
+            QByteArray("  after ") + QByteArray::number(restSeconds) + " s at rest, a click";
+        Measure(afterRest.constData(), monitor, play, kOneClick);
     }
     Measure("paplay, a process each", monitor, [](const QString& sound) {
         QProcess::startDetached(QStringLiteral("paplay"), {sound});

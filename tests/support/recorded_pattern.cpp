@@ -71,7 +71,8 @@ class TimedRecorder {
 }  // namespace
 
 std::optional<std::vector<std::optional<HeardStep>>> RecordPattern(
-    const QString& monitor, const std::function<void(const QString&)>& play) {
+    const QString& monitor, const std::function<void(const QString&)>& play,
+    std::span<const PatternStep> pattern) {
     QElapsedTimer clock;
     clock.start();
     TimedRecorder recorder(clock, monitor);
@@ -79,7 +80,7 @@ std::optional<std::vector<std::optional<HeardStep>>> RecordPattern(
     ui::EventLoopPacer pacer;
     pacer.Pause(500);  // silence before the first sound
     std::vector<double> asked;
-    for (const PatternStep& step : kGamePattern) {
+    for (const PatternStep& step : pattern) {
         asked.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
         play(step.sound);
         pacer.Pause(step.thenMs);

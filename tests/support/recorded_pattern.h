@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "heard_sounds.h"
@@ -32,11 +33,12 @@ struct HeardStep {
     double delayMs = 0;  // from asking for the sound to hearing its onset
 };
 
-// Plays the pattern through `play`, paced as the game paces its stones, while recording the sink
-// monitor `monitor` (with parec); per step, what was heard of it, none where it was lost. Each
-// sound heard belongs to the last one asked for before it was played. None at all when the
-// recorder does not start or hears nothing.
+// Plays a pattern, by default the game's, through `play`, paced as the game paces its stones, while
+// recording the sink monitor `monitor` (with parec); per step, what was heard of it, none where it
+// was lost. Each sound heard belongs to the last one asked for before it was played. None at all
+// when the recorder does not start or hears nothing.
 std::optional<std::vector<std::optional<HeardStep>>> RecordPattern(
-    const QString& monitor, const std::function<void(const QString&)>& play);
+    const QString& monitor, const std::function<void(const QString&)>& play,
+    std::span<const PatternStep> pattern = kGamePattern);
 
 }  // namespace zorvel::test
