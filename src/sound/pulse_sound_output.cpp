@@ -9,7 +9,6 @@
 namespace zorvel::sound {
 namespace {
 
-constexpr char kName[] = "Zorblin Veltor";
 // What the server holds ahead of what is heard: a click is heard within its stone's first frame.
 constexpr pa_usec_t kLatencyUsec = 10'000;
 
@@ -31,18 +30,6 @@ QByteArray ReadSmallFile(const QString& path) {
     return file.readAll();
 }
 
-// Holds the server's thread off while the window's thread works on the streams.
-class Locked {
-  public:
-    explicit Locked(pa_threaded_mainloop* loop) : loop_(loop) { pa_threaded_mainloop_lock(loop_); }
-    ~Locked() { pa_threaded_mainloop_unlock(loop_); }
-    Locked(const Locked&) = delete;
-    Locked& operator=(const Locked&) = delete;
-
-  private:
-    pa_threaded_mainloop* loop_;
-};
-
 // Operations whose end nobody waits for.
 void Forget(pa_operation* operation) {
     if (operation != nullptr) pa_operation_unref(operation);
@@ -59,47 +46,23 @@ void Cancel(pa_operation*& operation) {
 
 PulseSoundOutput::PulseSoundOutput(std::function<void()> beep)
     : beep_(beep ? std::move(beep) : [] { QApplication::beep(); }),
-      loop_(pa_threaded_mainloop_new()) {
+      server_([this](pa_context* context) { OpenStreams(context); }, [this] { CloseStreams(); }) {
     for (const QString& fileName : {kStoneSound, kComputerSound}) SoundFor(fileName);
-    pa_proplist* properties = pa_proplist_new();
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, kName);
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, "zorvel");
-    context_ =
-        pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop_), nullptr, properties);
-    pa_proplist_free(properties);
-    pa_context_set_state_callback(context_, &PulseSoundOutput::ContextChanged, this);
-    // The server's answer comes on the server's thread, where a failure is told: nothing here
-    // waits for it.
-    pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr);
-    pa_threaded_mainloop_start(loop_);
+    server_.Start();
 }
 
 PulseSoundOutput::~PulseSoundOutput() {
-    pa_threaded_mainloop_stop(loop_);
-    for (auto& [path, sound] : sounds_) {
-        Cancel(sound.drain);
-        if (sound.stream == nullptr) continue;
-        pa_stream_set_state_callback(sound.stream, nullptr, nullptr);
-        pa_stream_disconnect(sound.stream);
-        pa_stream_unref(sound.stream);
-    }
-    pa_context_set_state_callback(context_, nullptr, nullptr);
-    pa_context_disconnect(context_);
-    pa_context_unref(context_);
-    pa_threaded_mainloop_free(loop_);
+    const PulseServer::Locked locked(server_);
+    CloseStreams();
 }
 
 bool PulseSoundOutput::Preparing() const {
-    Locked locked(loop_);
-    const pa_context_state_t state = pa_context_get_state(context_);
-    if (state == PA_CONTEXT_READY) {
-        for (const auto& [path, sound] : sounds_) {
-            if (sound.stream != nullptr && pa_stream_get_state(sound.stream) == PA_STREAM_CREATING)
-                return true;
-        }
-        return false;
-    }
-    return PA_CONTEXT_IS_GOOD(state);
+    const PulseServer::Locked locked(server_);
+    if (server_.Ready() == nullptr) return true;
+    return std::any_of(sounds_.begin(), sounds_.end(), [](const auto& entry) {
+        const pa_stream* stream = entry.second.stream;
+        return stream != nullptr && pa_stream_get_state(stream) == PA_STREAM_CREATING;
+    });
 }
 
 PulseSoundOutput::Sound& PulseSoundOutput::SoundFor(const QString& fileName) {
@@ -122,12 +85,16 @@ PulseSoundOutput::Sound& PulseSoundOutput::SoundFor(const QString& fileName) {
 
 void PulseSoundOutput::Play(const QString& fileName) {
     {
-        Locked locked(loop_);
+        const PulseServer::Locked locked(server_);
         Sound& sound = SoundFor(fileName);
         for (auto& [path, other] : sounds_) Stop(other);
         if (pa_sample_spec_valid(&sound.spec)) {
-            if (pa_context_get_state(context_) != PA_CONTEXT_READY) return;
-            if (sound.stream == nullptr) OpenStream(sound);
+            pa_context* context = server_.Ready();
+            if (context == nullptr) {
+                server_.TrySoon();
+                return;
+            }
+            if (sound.stream == nullptr) OpenStream(sound, context);
             if (pa_stream_get_state(sound.stream) == PA_STREAM_READY)
                 Start(sound);
             else
@@ -138,10 +105,17 @@ void PulseSoundOutput::Play(const QString& fileName) {
     beep_();
 }
 
-void PulseSoundOutput::OpenStream(Sound& sound) {
+void PulseSoundOutput::OpenStreams(pa_context* context) {
+    for (auto& [path, sound] : sounds_) {
+        if (pa_sample_spec_valid(&sound.spec)) OpenStream(sound, context);
+    }
+}
+
+void PulseSoundOutput::OpenStream(Sound& sound, pa_context* context) {
     pa_proplist* properties = pa_proplist_new();
     pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-    sound.stream = pa_stream_new_with_proplist(context_, kName, &sound.spec, nullptr, properties);
+    sound.stream =
+        pa_stream_new_with_proplist(context, "Zorblin Veltor", &sound.spec, nullptr, properties);
     pa_proplist_free(properties);
     pa_stream_set_state_callback(sound.stream, &PulseSoundOutput::StreamChanged, &sound);
     constexpr std::uint32_t kServersChoice = -1;
@@ -155,10 +129,26 @@ void PulseSoundOutput::OpenStream(Sound& sound) {
         nullptr);
 }
 
+// The streams go with their connection.
+void PulseSoundOutput::CloseStreams() {
+    for (auto& [path, sound] : sounds_) {
+        Cancel(sound.drain);
+        sound.startWhenReady = false;
+        if (sound.stream == nullptr) continue;
+        pa_stream_set_state_callback(sound.stream, nullptr, nullptr);
+        pa_stream_disconnect(sound.stream);
+        pa_stream_unref(sound.stream);
+        sound.stream = nullptr;
+    }
+}
+
 void PulseSoundOutput::Start(Sound& sound) {
     sound.startWhenReady = false;
-    pa_stream_write(sound.stream, sound.samples.constData(), sound.samples.size(), nullptr, 0,
-                    PA_SEEK_RELATIVE);
+    if (pa_stream_write(sound.stream, sound.samples.constData(), sound.samples.size(), nullptr, 0,
+                        PA_SEEK_RELATIVE) < 0) {
+        server_.Drop();
+        return;
+    }
     Forget(pa_stream_cork(sound.stream, 0, nullptr, nullptr));
     sound.drain = pa_stream_drain(sound.stream, &PulseSoundOutput::Drained, &sound);
 }
@@ -172,21 +162,19 @@ void PulseSoundOutput::Stop(Sound& sound) {
     Forget(pa_stream_cork(sound.stream, 1, nullptr, nullptr));
 }
 
-void PulseSoundOutput::ContextChanged(pa_context* context, void* output) {
-    auto& self = *static_cast<PulseSoundOutput*>(output);
-    if (pa_context_get_state(context) == PA_CONTEXT_READY) {
-        for (auto& [path, sound] : self.sounds_) {
-            if (pa_sample_spec_valid(&sound.spec)) self.OpenStream(sound);
-        }
-    } else if (pa_context_get_state(context) == PA_CONTEXT_FAILED) {
-        qWarning("No sound: %s", pa_strerror(pa_context_errno(context)));
-    }
-}
-
 void PulseSoundOutput::StreamChanged(pa_stream* stream, void* sound) {
     auto& played = *static_cast<Sound*>(sound);
-    if (pa_stream_get_state(stream) == PA_STREAM_READY && played.startWhenReady)
-        played.output->Start(played);
+    switch (pa_stream_get_state(stream)) {
+        case PA_STREAM_READY:
+            if (played.startWhenReady) played.output->Start(played);
+            break;
+        case PA_STREAM_FAILED:
+            // The server refused the stream, or dropped it, while the connection held.
+            played.output->server_.Drop();
+            break;
+        default:
+            break;
+    }
 }
 
 void PulseSoundOutput::Drained(pa_stream* stream, int /*success*/, void* sound) {

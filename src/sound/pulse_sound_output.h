@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 
+#include "pulse_server.h"
 #include "sound_output.h"
 
 namespace zorvel::sound {
@@ -16,7 +17,8 @@ namespace zorvel::sound {
 // and corked once the server has played it: at rest no stream runs, and nothing wakes the program.
 // A new sound flushes the one still playing. A file that is missing, empty, cut short, larger than
 // kMaxFileBytes or not plain PCM gives the default sound instead. While the server is being
-// reached, or once it has gone, nothing is heard and nothing waits.
+// reached, or once it has gone, sounds are dropped, never played late, and nothing waits; the
+// server is reached again as soon as it is back.
 class PulseSoundOutput final : public SoundOutput {
   public:
     static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
@@ -29,6 +31,7 @@ class PulseSoundOutput final : public SoundOutput {
     PulseSoundOutput& operator=(const PulseSoundOutput&) = delete;
 
     void Play(const QString& fileName) override;
+    // Until the server has answered and the streams are open.
     bool Preparing() const override;
 
   private:
@@ -43,18 +46,18 @@ class PulseSoundOutput final : public SoundOutput {
 
     // The sound of a file of the current directory, read on its first use.
     Sound& SoundFor(const QString& fileName);
-    // The rest run with the server's thread locked, or on it.
-    void OpenStream(Sound& sound);
+    // The rest run with the server's thread held off, or on it.
+    void OpenStreams(pa_context* context);
+    void OpenStream(Sound& sound, pa_context* context);
+    void CloseStreams();
     void Start(Sound& sound);
     void Stop(Sound& sound);
-    static void ContextChanged(pa_context* context, void* output);
     static void StreamChanged(pa_stream* stream, void* sound);
     static void Drained(pa_stream* stream, int success, void* sound);
 
     std::function<void()> beep_;
-    pa_threaded_mainloop* loop_;
-    pa_context* context_ = nullptr;
     std::map<QString, Sound> sounds_;  // by path; its elements stay where they are
+    PulseServer server_;
 };
 
 }  // namespace zorvel::sound
