@@ -72,12 +72,14 @@ class TimedRecorder {
 
 std::optional<std::vector<std::optional<HeardStep>>> RecordPattern(
     const QString& monitor, const std::function<void(const QString&)>& play,
-    std::span<const PatternStep> pattern) {
+    std::span<const PatternStep> pattern, const std::function<bool()>& ready) {
     QElapsedTimer clock;
     clock.start();
     TimedRecorder recorder(clock, monitor);
     if (!recorder.Hearing()) return std::nullopt;
     ui::EventLoopPacer pacer;
+    constexpr qint64 kLongestWaitMs = 30'000;
+    while (ready && !ready() && clock.elapsed() < kLongestWaitMs) pacer.Pause(10);
     pacer.Pause(500);  // silence before the first sound
     std::vector<double> asked;
     for (const PatternStep& step : pattern) {
@@ -92,7 +94,7 @@ std::optional<std::vector<std::optional<HeardStep>>> RecordPattern(
         const std::size_t index = after == asked.begin() ? 0 : after - asked.begin() - 1;
         std::optional<HeardStep>& step = steps[index];
         if (!step) {
-            step = HeardStep{piece, 0, playedMs - asked[index]};
+            step = HeardStep{piece, 0, playedMs - asked[index], playedMs};
         } else {
             step->sound.endMs = piece.endMs;
             step->sound.cutByNext = piece.cutByNext;

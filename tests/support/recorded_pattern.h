@@ -30,15 +30,18 @@ inline const PatternStep kGamePattern[] = {
 struct HeardStep {
     HeardSound sound;
     int pieces = 0;
-    double delayMs = 0;  // from asking for the sound to hearing its onset
+    double delayMs = 0;   // from asking for the sound to hearing its onset
+    double playedMs = 0;  // when its onset was heard, from the start of the recording
 };
 
 // Plays a pattern, by default the game's, through `play`, paced as the game paces its stones, while
 // recording the sink monitor `monitor` (with parec); per step, what was heard of it, none where it
-// was lost. Each sound heard belongs to the last one asked for before it was played. None at all
-// when the recorder does not start or hears nothing.
+// was lost. Each sound heard belongs to the last one asked for before it was played; one heard
+// before the first was asked for is told as heard early in the first step. The pattern starts
+// once the recorder hears the sink and `ready`, when given, holds (or half a minute has passed).
+// None at all when the recorder does not start or hears nothing.
 std::optional<std::vector<std::optional<HeardStep>>> RecordPattern(
     const QString& monitor, const std::function<void(const QString&)>& play,
-    std::span<const PatternStep> pattern = kGamePattern);
+    std::span<const PatternStep> pattern = kGamePattern, const std::function<bool()>& ready = {});
 
 }  // namespace zorvel::test
