@@ -2,9 +2,12 @@
 // pattern of clicks and chimes played through a sound output, recorded from a sound server's sink
 // monitor. Prints one row per player: the program's sound module, other modules given on the
 // command line (for comparing outputs), and paplay, one process per sound, as a yardstick. With a
-// rest given, each module then rests that long and its next sound is measured on its own.
+// rest given, each module then rests that long and its next sound is measured on its own. With
+// --restart, the program's module then plays on a sound server of the benchmark's own, which is
+// stopped and started again: how long after its return the first click of a game is heard.
 //
-//   sound_bench [--rest=SECONDS] [module.so ...]      sink: ZORVEL_TEST_SINK, else the default one
+//   sound_bench [--rest=SECONDS] [--restart] [module.so ...]
+//                                 sink: ZORVEL_TEST_SINK, else the default one
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -21,6 +24,7 @@
 #include "module_sound_output.h"
 #include "recorded_pattern.h"
 #include "sound_module.h"
+#include "sound_server.h"
 
 using namespace zorvel;
 
@@ -60,6 +64,46 @@ void Measure(const char* name, const QString& monitor,
         heard, steps->size(), whole, split, heard == 0 ? 0.0 : sum / heard, worst);
 }
 
+// Clicks at a game's pace, 500 ms apart, from the server's return on.
+const std::vector<test::PatternStep> kClicksAfterReturn(12, {sound::kStoneSound, 500});
+
+void MeasureRestart() {
+    test::SoundServer server;
+    if (const QString failure = server.Start(); !failure.isEmpty()) {
+        std::printf("No restart figures: %s\n", qPrintable(failure));
+        return;
+    }
+    server.Use();
+    const QString monitor = QStringLiteral("%1.monitor").arg(test::SoundServer::kSink);
+    sound::ModuleSoundOutput output(QStringLiteral(ZORVEL_RUNTIME_DIR),
+                                    [] { std::printf("  (default sound)\n"); });
+    output.Prepare();
+    while (output.Preparing()) QThread::msleep(10);
+    output.Play(sound::kStoneSound);
+    server.Stop();
+    QThread::sleep(1);
+    server.Start();
+    // The recording's clock starts at once: its times count from the server's return.
+    const auto steps = test::RecordPattern(
+        monitor, [&](const QString& sound) { output.Play(sound); }, kClicksAfterReturn);
+    if (!steps) {
+        std::printf("server restarted: parec did not start or heard nothing\n");
+        return;
+    }
+    const auto first = std::find_if(steps->begin(), steps->end(),
+                                    [](const auto& step) { return step.has_value(); });
+    if (first == steps->end()) {
+        std::printf("server restarted: none of %zu clicks heard\n", steps->size());
+        return;
+    }
+    std::printf(
+        "server restarted: heard again %.0f ms after its return (clicks 500 ms apart, "
+        "%td of %zu dropped, then all heard: %s)\n",
+        (*first)->playedMs, first - steps->begin(), steps->size(),
+        std::all_of(first, steps->end(), [](const auto& step) { return step.has_value(); }) ? "yes"
+                                                                                            : "no");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -74,10 +118,13 @@ int main(int argc, char* argv[]) {
     }
     std::vector<QString> modules{QStringLiteral(ZORVEL_RUNTIME_DIR)};
     int restSeconds = 0;
+    bool restart = false;
     for (int i = 1; i < argc; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
         if (argument.startsWith(QStringLiteral("--rest=")))
             restSeconds = argument.mid(7).toInt();
+        else if (argument == QStringLiteral("--restart"))
+            restart = true;
         else
             modules.push_back(argument);
     }
@@ -105,5 +152,6 @@ int main(int argc, char* argv[]) {
     Measure("paplay, a process each", monitor, [](const QString& sound) {
         QProcess::startDetached(QStringLiteral("paplay"), {sound});
     });
+    if (restart) MeasureRestart();
     return 0;
 }
