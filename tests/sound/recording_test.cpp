@@ -3,6 +3,9 @@
 // and names its sink in ZORVEL_TEST_SINK; without it the test is skipped.
 #include <QCoreApplication>
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -22,20 +25,25 @@ test::HeardSound SoundOfFile(const QString& fileName) {
     return test::SoundOfFile(QDir(ZORVEL_RUNTIME_DIR).filePath(fileName).toStdString());
 }
 
-// Whether the server has streams of this process and keeps them all corked: nothing plays, and
-// nothing of the output runs.
+// Whether the sound server has streams of this process and runs none of them: nothing plays, and
+// nothing of the output runs. PipeWire says so for streams in either protocol, PulseAudio's or
+// its own.
 bool OurStreamsRest() {
-    QProcess pactl;
-    pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("sink-inputs")});
-    if (!pactl.waitForFinished()) return false;
-    const QString ours =
-        QStringLiteral("application.process.id = \"%1\"").arg(QCoreApplication::applicationPid());
+    QProcess dump;
+    dump.start(QStringLiteral("pw-dump"), {});
+    if (!dump.waitForFinished()) return false;
+    const QString ours = QString::number(QCoreApplication::applicationPid());
     int streams = 0;
-    for (const QString& input :
-         QString::fromUtf8(pactl.readAllStandardOutput()).split(QStringLiteral("Sink Input #"))) {
-        if (!input.contains(ours)) continue;
+    for (const QJsonValue& object : QJsonDocument::fromJson(dump.readAllStandardOutput()).array()) {
+        const QJsonObject info = object[QStringLiteral("info")].toObject();
+        if (info[QStringLiteral("props")][QStringLiteral("application.process.id")]
+                .toVariant()
+                .toString() != ours)
+            continue;
+        if (object[QStringLiteral("type")].toString() != QStringLiteral("PipeWire:Interface:Node"))
+            continue;
         ++streams;
-        if (!input.contains(QStringLiteral("Corked: yes"))) return false;
+        if (info[QStringLiteral("state")].toString() == QStringLiteral("running")) return false;
     }
     return streams > 0;
 }
