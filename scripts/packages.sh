@@ -5,7 +5,7 @@
 ZORVEL_BUILD_PACKAGES=(
     cmake g++ make ninja-build pkg-config
     qt6-base-dev libqt6svg6 libopenal-dev
-    libchm-dev libchm1 fp-utils
+    libchm-dev libchm1 fp-utils acl
     fonts-ipafont-gothic
 )
 ZORVEL_TEST_PACKAGES=(
