@@ -10,7 +10,7 @@ ZORVEL_BUILD_PACKAGES=(
 )
 ZORVEL_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
-    desktop-file-utils appstream dpkg-dev file lintian
+    desktop-file-utils appstream dpkg-dev file lintian faketime diffoscope-minimal
     weston qt6-wayland
     pipewire wireplumber pipewire-pulse pulseaudio-utils dbus-daemon
 )
