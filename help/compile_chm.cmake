@@ -1,9 +1,10 @@
 # Compiles the help file in a staging folder: copies the page sources and the pictures there, runs
-# chmcmd (which writes its output into its working folder), and installs the result only when the
-# compiler succeeded. A failed run leaves no partial help file behind.
+# chmcmd (which writes its output into its working folder), sets the time stamps chmcmd writes to
+# the time in SOURCE_DATE_FILE with the tool STAMP, and installs the result only when all of it
+# succeeded. A failed run leaves no partial help file behind.
 #
-# Variables: CHMCMD, SOURCE_DIR, IMAGE_DIR, STAGE_DIR, OUTPUT, and SOURCES (the page sources,
-# separated by "|").
+# Variables: CHMCMD, SOURCE_DIR, IMAGE_DIR, STAGE_DIR, OUTPUT, SOURCES (the page sources,
+# separated by "|"), STAMP and SOURCE_DATE_FILE.
 
 string(REPLACE "|" ";" sources "${SOURCES}")
 file(REMOVE_RECURSE "${STAGE_DIR}")
@@ -32,4 +33,13 @@ string(REGEX MATCHALL "Warning:[^\n]*" warnings "${output}")
 foreach(warning IN LISTS warnings)
     message(WARNING "chmcmd: ${warning}")
 endforeach()
+
+# chmcmd stamps the file with the time of day it ran, from the system clock, and has no option to
+# give it another time: the stamps are set afterwards.
+file(STRINGS "${SOURCE_DATE_FILE}" seconds LIMIT_COUNT 1)
+execute_process(COMMAND "${STAMP}" "${compiled}" "${seconds}" RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    file(REMOVE "${compiled}" "${OUTPUT}")
+    message(FATAL_ERROR "The time stamps of ${compiled} could not be set (${result})")
+endif()
 file(COPY_FILE "${compiled}" "${OUTPUT}")

@@ -5,12 +5,12 @@
 ZORVEL_BUILD_PACKAGES=(
     cmake g++ make ninja-build pkg-config
     qt6-base-dev libqt6svg6 libpulse-dev libopenal-dev
-    libchm-dev libchm1 fp-utils
+    libchm-dev libchm1 fp-utils acl
     fonts-ipafont-gothic
 )
 ZORVEL_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
-    desktop-file-utils appstream dpkg-dev file lintian
+    desktop-file-utils appstream dpkg-dev file lintian faketime diffoscope-minimal
     weston qt6-wayland
     pipewire wireplumber pipewire-pulse pulseaudio-utils dbus-daemon
 )

@@ -12,6 +12,20 @@
 
 namespace zorvel::help::chm {
 
+// Where the file header ("ITSF") and the directory header ("ITSP") hold what the library reads.
+inline constexpr qint64 kFileHeaderSize = 0x60;  // version 3
+inline constexpr qint64 kOldFileHeaderSize = 0x58;
+inline constexpr qint64 kVersionAt = 0x04;
+inline constexpr qint64 kDirectoryOffsetAt = 0x48;
+inline constexpr qint64 kDirectoryLengthAt = 0x50;
+inline constexpr qint64 kContentOffsetAt = 0x58;  // of the objects stored as they are
+inline constexpr qint64 kDirectoryHeaderSize = 0x54;
+inline constexpr qint64 kDirectoryHeaderSizeAt = 0x08;
+inline constexpr qint64 kChunkSizeAt = 0x10;
+inline constexpr qint64 kIndexRootAt = 0x1C;
+inline constexpr qint64 kFirstListChunkAt = 0x20;
+inline constexpr qint64 kChunkCountAt = 0x2C;
+
 // A little-endian number at `offset`, which the caller has checked lies within `bytes`.
 template <typename T>
 T Read(QByteArrayView bytes, qint64 offset) {

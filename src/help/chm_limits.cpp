@@ -9,20 +9,8 @@
 namespace zorvel::help {
 namespace {
 
-using chm::Read;
+using namespace chm;
 
-constexpr qint64 kFileHeaderSize = 0x60;  // "ITSF" header, version 3
-constexpr qint64 kOldFileHeaderSize = 0x58;
-constexpr qint64 kVersionAt = 0x04;
-constexpr qint64 kDirectoryOffsetAt = 0x48;
-constexpr qint64 kDirectoryLengthAt = 0x50;
-constexpr qint64 kContentOffsetAt = 0x58;
-constexpr qint64 kDirectoryHeaderSize = 0x54;  // "ITSP" header
-constexpr qint64 kDirectoryHeaderSizeAt = 0x08;
-constexpr qint64 kChunkSizeAt = 0x10;
-constexpr qint64 kIndexRootAt = 0x1C;
-constexpr qint64 kFirstListChunkAt = 0x20;
-constexpr qint64 kChunkCountAt = 0x2C;
 constexpr qint64 kMinChunkSize = 0x20;  // room for a chunk's header
 constexpr qint64 kResetTableSize = 0x28;
 constexpr qint64 kBlockSizeAt = 0x20;  // in the reset table
