@@ -64,16 +64,17 @@ OpenAlSoundOutput::Sound& OpenAlSoundOutput::SoundFor(const QString& path) {
     const QByteArray bytes = ReadSmallFile(path);
     const std::optional<WaveSound> wave = ReadWave(bytes);
     if (wave) {
-        const int frameBytes = wave->channels * wave->bitsPerSample / 8;
         sound.format = FormatOf(*wave);
         sound.sampleRate = wave->sampleRate;
-        if (frameBytes > 0)
+        if (sound.format != AL_NONE) {
+            // One or two channels of one or two bytes: known once the format is.
+            const int frameBytes = wave->channels * wave->bitsPerSample / 8;
             sound.samples =
                 wave->samples.first(wave->samples.size() / frameBytes * frameBytes).toByteArray();
-        if (sound.samples.isEmpty()) sound.format = AL_NONE;
-        if (sound.format != AL_NONE)
             sound.lengthMs =
                 static_cast<int>(sound.samples.size() / frameBytes * 1000 / sound.sampleRate);
+        }
+        if (sound.samples.isEmpty()) sound.format = AL_NONE;
     }
     return *sounds_.insert(path, sound);
 }

@@ -28,15 +28,16 @@ QByteArray Riff(const QByteArray& chunks) {
     return header + chunks;
 }
 
-// 16-bit mono at 22050 Hz, or another coding.
-QByteArray Format(quint16 coding = 1) {
+// 16-bit mono at 22050 Hz, or another coding, number of channels or sample size.
+QByteArray Format(quint16 coding = 1, quint16 channels = 1, quint16 bits = 16) {
+    const quint32 frameBytes = quint32{channels} * bits / 8;
     QByteArray format(16, '\0');
     qToLittleEndian<quint16>(coding, format.data());
-    qToLittleEndian<quint16>(1, format.data() + 2);
+    qToLittleEndian<quint16>(channels, format.data() + 2);
     qToLittleEndian<quint32>(22050, format.data() + 4);
-    qToLittleEndian<quint32>(44100, format.data() + 8);
-    qToLittleEndian<quint16>(2, format.data() + 12);
-    qToLittleEndian<quint16>(16, format.data() + 14);
+    qToLittleEndian<quint32>(22050 * frameBytes, format.data() + 8);
+    qToLittleEndian<quint16>(frameBytes, format.data() + 12);
+    qToLittleEndian<quint16>(bits, format.data() + 14);
     return format;
 }
 
@@ -107,6 +108,8 @@ void SoundFileTest::unplayableFilesGiveTheDefaultSound_data() {
         row("not plain PCM") << Riff(Chunk("fmt ", Format(0x55)) +
                                      Chunk("data", QByteArray(400, '\x33')))
                              << true << 1;
+        row("65535 channels of 65535 bits")
+            << Riff(Chunk("fmt ", Format(1, 0xffff, 0xffff)) + Chunk("data", "\1\2")) << true << 1;
         row("good") << kGood << true << 0;
     }
 }
