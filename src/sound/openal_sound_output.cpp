@@ -7,18 +7,16 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "wave_header.h"
+#include "pcm_sound.h"
 
 namespace zorvel::sound {
 namespace {
 
-// OpenAL's format for plain PCM of one or two channels and 8 or 16 bits, else none.
-ALenum FormatOf(const WaveSound& wave) {
-    if (wave.coding != 1 || wave.sampleRate <= 0) return AL_NONE;
-    if (wave.channels == 1 && wave.bitsPerSample == 8) return AL_FORMAT_MONO8;
-    if (wave.channels == 1 && wave.bitsPerSample == 16) return AL_FORMAT_MONO16;
-    if (wave.channels == 2 && wave.bitsPerSample == 8) return AL_FORMAT_STEREO8;
-    if (wave.channels == 2 && wave.bitsPerSample == 16) return AL_FORMAT_STEREO16;
+// OpenAL's format for the sound; none when the file cannot be played.
+ALenum FormatOf(const PcmSound& sound) {
+    const bool eightBits = sound.bitsPerSample == 8;
+    if (sound.channels == 1) return eightBits ? AL_FORMAT_MONO8 : AL_FORMAT_MONO16;
+    if (sound.channels == 2) return eightBits ? AL_FORMAT_STEREO8 : AL_FORMAT_STEREO16;
     return AL_NONE;
 }
 
@@ -61,21 +59,13 @@ OpenAlSoundOutput::Sound& OpenAlSoundOutput::SoundFor(const QString& path) {
     auto found = sounds_.find(path);
     if (found != sounds_.end()) return *found;
     Sound sound;
-    const QByteArray bytes = ReadSmallFile(path);
-    const std::optional<WaveSound> wave = ReadWave(bytes);
-    if (wave) {
-        sound.format = FormatOf(*wave);
-        sound.sampleRate = wave->sampleRate;
-        if (sound.format != AL_NONE) {
-            // One or two channels of one or two bytes: known once the format is.
-            const int frameBytes = wave->channels * wave->bitsPerSample / 8;
-            sound.samples =
-                wave->samples.first(wave->samples.size() / frameBytes * frameBytes).toByteArray();
-            sound.lengthMs =
-                static_cast<int>(sound.samples.size() / frameBytes * 1000 / sound.sampleRate);
-        }
-        if (sound.samples.isEmpty()) sound.format = AL_NONE;
-    }
+    const PcmSound pcm = PcmSoundOf(ReadSmallFile(path));
+    sound.format = FormatOf(pcm);
+    sound.sampleRate = pcm.sampleRate;
+    sound.samples = pcm.samples;
+    if (sound.format != AL_NONE)
+        sound.lengthMs =
+            static_cast<int>(pcm.samples.size() / pcm.FrameBytes() * 1000 / pcm.sampleRate);
     return *sounds_.insert(path, sound);
 }
 

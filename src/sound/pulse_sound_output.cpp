@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "wave_header.h"
+#include "pcm_sound.h"
 
 namespace zorvel::sound {
 namespace {
@@ -12,14 +12,12 @@ namespace {
 // What the server holds ahead of what is heard: a click is heard within its stone's first frame.
 constexpr pa_usec_t kLatencyUsec = 10'000;
 
-// The server's format for plain PCM of one or two channels and 8 or 16 bits, else an invalid one.
-pa_sample_spec SpecOf(const WaveSound& wave) {
-    pa_sample_spec spec{PA_SAMPLE_INVALID, static_cast<std::uint32_t>(wave.sampleRate),
-                        static_cast<std::uint8_t>(wave.channels)};
-    if (wave.coding != 1 || wave.sampleRate <= 0 || wave.channels < 1 || wave.channels > 2)
-        return spec;
-    if (wave.bitsPerSample == 8) spec.format = PA_SAMPLE_U8;
-    if (wave.bitsPerSample == 16) spec.format = PA_SAMPLE_S16LE;
+// The server's format for the sound; an invalid one when the file cannot be played (no channels)
+// or the server does not take its rate.
+pa_sample_spec SpecOf(const PcmSound& sound) {
+    pa_sample_spec spec{sound.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE,
+                        static_cast<std::uint32_t>(sound.sampleRate),
+                        static_cast<std::uint8_t>(sound.channels)};
     if (!pa_sample_spec_valid(&spec)) spec.format = PA_SAMPLE_INVALID;
     return spec;
 }
@@ -70,16 +68,9 @@ PulseSoundOutput::Sound& PulseSoundOutput::SoundFor(const QString& fileName) {
     if (auto found = sounds_.find(path); found != sounds_.end()) return found->second;
     Sound sound;
     sound.output = this;
-    const QByteArray bytes = ReadSmallFile(path);
-    if (const std::optional<WaveSound> wave = ReadWave(bytes)) {
-        sound.spec = SpecOf(*wave);
-        if (pa_sample_spec_valid(&sound.spec)) {
-            const qsizetype frameBytes = static_cast<qsizetype>(pa_frame_size(&sound.spec));
-            sound.samples =
-                wave->samples.first(wave->samples.size() / frameBytes * frameBytes).toByteArray();
-        }
-        if (sound.samples.isEmpty()) sound.spec.format = PA_SAMPLE_INVALID;
-    }
+    const PcmSound pcm = PcmSoundOf(ReadSmallFile(path));
+    sound.spec = SpecOf(pcm);
+    if (pa_sample_spec_valid(&sound.spec)) sound.samples = pcm.samples;
     return sounds_.emplace(path, std::move(sound)).first->second;
 }
 
