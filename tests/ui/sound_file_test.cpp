@@ -7,6 +7,7 @@
 
 #include "module_sound_output.h"
 #include "openal_sound_output.h"
+#include "pcm_sound.h"
 #include "pulse_sound_output.h"
 #include "wave_header.h"
 
@@ -57,33 +58,46 @@ class SoundFileTest : public QObject {
     void programPlaysThroughTheSoundModule();
 };
 
+// A complete file gives the outputs the whole frames of its data.
 void SoundFileTest::incompleteFilesAreRefused_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("complete");
-    QTest::newRow("good") << kGood << true;
+    QTest::addColumn<QByteArray>("played");
+    QTest::newRow("good") << kGood << true << QByteArray(400, '\x10');
     QTest::newRow("other chunks first")
-        << Riff(Chunk("LIST", "INFO") + Chunk("fmt ", Format()) + Chunk("data", "\1\2\3")) << true;
-    QTest::newRow("empty") << QByteArray() << false;
-    QTest::newRow("RIFF header only") << kGood.left(12) << false;
-    QTest::newRow("not RIFF") << QByteArray(100, 'x') << false;
-    QTest::newRow("not WAVE") << QByteArray("RIFF\4\0\0\0AVI ", 12) << false;
-    QTest::newRow("data cut short") << kGood.left(kGood.size() - 1) << false;
-    QTest::newRow("headers without data") << kGood.left(44) << false;
-    QTest::newRow("no format") << Riff(Chunk("data", "\1\2")) << false;
-    QTest::newRow("short format") << Riff(Chunk("fmt ", "\1\0") + Chunk("data", "\1\2")) << false;
-    QTest::newRow("empty data") << Riff(Chunk("fmt ", Format()) + Chunk("data", "")) << false;
+        << Riff(Chunk("LIST", "INFO") + Chunk("fmt ", Format()) + Chunk("data", "\1\2\3")) << true
+        << QByteArray("\1\2");
+    QTest::newRow("odd-sized chunk first, padded")
+        << Riff(Chunk("LIST", "odd") + Chunk("fmt ", Format()) + Chunk("data", "\1\2")) << true
+        << QByteArray("\1\2");
+    QTest::newRow("last frame cut short")
+        << Riff(Chunk("fmt ", Format(1, 2)) + Chunk("data", "\1\2\3\4\5\6\7")) << true
+        << QByteArray("\1\2\3\4");
+    QTest::newRow("empty") << QByteArray() << false << QByteArray();
+    QTest::newRow("RIFF header only") << kGood.left(12) << false << QByteArray();
+    QTest::newRow("not RIFF") << QByteArray(100, 'x') << false << QByteArray();
+    QTest::newRow("not WAVE") << QByteArray("RIFF\4\0\0\0AVI ", 12) << false << QByteArray();
+    QTest::newRow("data cut short") << kGood.left(kGood.size() - 1) << false << QByteArray();
+    QTest::newRow("headers without data") << kGood.left(44) << false << QByteArray();
+    QTest::newRow("no format") << Riff(Chunk("data", "\1\2")) << false << QByteArray();
+    QTest::newRow("short format") << Riff(Chunk("fmt ", "\1\0") + Chunk("data", "\1\2")) << false
+                                  << QByteArray();
+    QTest::newRow("empty data") << Riff(Chunk("fmt ", Format()) + Chunk("data", "")) << false
+                                << QByteArray();
     QByteArray huge = kGood;
     qToLittleEndian<quint32>(0xffffffffu, huge.data() + 40);
-    QTest::newRow("data size beyond the file") << huge << false;
+    QTest::newRow("data size beyond the file") << huge << false << QByteArray();
     QByteArray endless = Riff(Chunk("fmt ", Format()) + Chunk("junk", ""));
     qToLittleEndian<quint32>(0xfffffff0u, endless.data() + 40);
-    QTest::newRow("chunk size beyond the file") << endless << false;
+    QTest::newRow("chunk size beyond the file") << endless << false << QByteArray();
 }
 
 void SoundFileTest::incompleteFilesAreRefused() {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, complete);
+    QFETCH(QByteArray, played);
     QCOMPARE(ReadWave(bytes).has_value(), complete);
+    QCOMPARE(PcmSoundOf(bytes).samples, played);
 }
 
 // Each file through both outputs: the sound server's and OpenAL.
