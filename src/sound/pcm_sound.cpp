@@ -6,7 +6,8 @@ namespace zorvel::sound {
 namespace {
 
 bool Playable(const WaveSound& wave) {
-    return wave.coding == 1 && wave.sampleRate > 0 && (wave.channels == 1 || wave.channels == 2) &&
+    return wave.coding == 1 && wave.sampleRate > 0 && wave.sampleRate <= kMaxSampleRate &&
+           (wave.channels == 1 || wave.channels == 2) &&
            (wave.bitsPerSample == 8 || wave.bitsPerSample == 16);
 }
 
@@ -15,7 +16,7 @@ bool Playable(const WaveSound& wave) {
 PcmSound PcmSoundOf(QByteArrayView waveFile) {
     const std::optional<WaveSound> wave = ReadWave(waveFile);
     if (!wave || !Playable(*wave)) return {};
-    PcmSound sound{wave->channels, wave->bitsPerSample, wave->sampleRate, {}};
+    PcmSound sound{wave->channels, wave->bitsPerSample, static_cast<int>(wave->sampleRate), {}};
     const qsizetype frameBytes = sound.FrameBytes();
     sound.samples =
         wave->samples.first(wave->samples.size() / frameBytes * frameBytes).toByteArray();

@@ -5,6 +5,10 @@
 
 namespace zorvel::sound {
 
+// The highest sample rate played: the sound server's (PulseAudio's PA_RATE_MAX on Debian 12).
+// OpenAL takes higher ones, but a file must sound alike through either output.
+inline constexpr int kMaxSampleRate = 384'000;
+
 // A wave file's sound as the outputs play it: plain PCM of one or two channels of 8 or 16 bits, in
 // whole frames. Reading it needs no device.
 struct PcmSound {

@@ -1,7 +1,6 @@
 #include "wave_header.h"
 
 #include <QtEndian>
-#include <cstdint>
 
 namespace zorvel::sound {
 namespace {
@@ -36,7 +35,7 @@ std::optional<WaveSound> ReadWave(QByteArrayView bytes) {
             if (size >= kFormatSize && complete)
                 sound = WaveSound{Word(bytes, body),
                                   Word(bytes, body + 2),
-                                  static_cast<int>(DoubleWord(bytes, body + 4)),
+                                  DoubleWord(bytes, body + 4),
                                   Word(bytes, body + 14),
                                   {}};
         } else if (id == QByteArrayView("data")) {

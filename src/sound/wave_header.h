@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <cstdint>
 #include <optional>
 
 namespace zorvel::sound {
@@ -9,7 +10,7 @@ namespace zorvel::sound {
 struct WaveSound {
     int coding = 0;  // 1: integer PCM
     int channels = 0;
-    int sampleRate = 0;
+    std::uint32_t sampleRate = 0;  // as the file says
     int bitsPerSample = 0;
     QByteArrayView samples;
 };

@@ -29,14 +29,15 @@ QByteArray Riff(const QByteArray& chunks) {
     return header + chunks;
 }
 
-// 16-bit mono at 22050 Hz, or another coding, number of channels or sample size.
-QByteArray Format(quint16 coding = 1, quint16 channels = 1, quint16 bits = 16) {
+// 16-bit mono at 22050 Hz, or another coding, number of channels, sample size or rate.
+QByteArray Format(quint16 coding = 1, quint16 channels = 1, quint16 bits = 16,
+                  quint32 rate = 22050) {
     const quint32 frameBytes = quint32{channels} * bits / 8;
     QByteArray format(16, '\0');
     qToLittleEndian<quint16>(coding, format.data());
     qToLittleEndian<quint16>(channels, format.data() + 2);
-    qToLittleEndian<quint32>(22050, format.data() + 4);
-    qToLittleEndian<quint32>(22050 * frameBytes, format.data() + 8);
+    qToLittleEndian<quint32>(rate, format.data() + 4);
+    qToLittleEndian<quint32>(rate * frameBytes, format.data() + 8);
     qToLittleEndian<quint16>(frameBytes, format.data() + 12);
     qToLittleEndian<quint16>(bits, format.data() + 14);
     return format;
@@ -124,6 +125,9 @@ void SoundFileTest::unplayableFilesGiveTheDefaultSound_data() {
                              << true << 1;
         row("65535 channels of 65535 bits")
             << Riff(Chunk("fmt ", Format(1, 0xffff, 0xffff)) + Chunk("data", "\1\2")) << true << 1;
+        for (const quint32 rate : {0u, quint32{kMaxSampleRate} + 1, 0x80000000u})
+            row(qPrintable(QStringLiteral("rate %1").arg(rate)))
+                << Riff(Chunk("fmt ", Format(1, 1, 16, rate)) + Chunk("data", "\1\2")) << true << 1;
         row("good") << kGood << true << 0;
     }
 }
