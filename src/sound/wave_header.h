@@ -8,7 +8,7 @@ namespace zorvel::sound {
 
 // A wave file's format and its samples, as a view into the file's bytes.
 struct WaveSound {
-    int coding = 0;  // 1: integer PCM
+    int coding = 0;  // 1: integer PCM; for WAVE_FORMAT_EXTENSIBLE, its sub-format's
     int channels = 0;
     std::uint32_t sampleRate = 0;  // as the file says
     int bitsPerSample = 0;

@@ -43,6 +43,17 @@ QByteArray Format(quint16 coding = 1, quint16 channels = 1, quint16 bits = 16,
     return format;
 }
 
+// The same 16-bit mono as WAVE_FORMAT_EXTENSIBLE, the sub-format of the given coding.
+QByteArray Extensible(quint16 coding) {
+    QByteArray format = Format(0xfffe) + QByteArray(24, '\0');
+    qToLittleEndian<quint16>(22, format.data() + 16);
+    qToLittleEndian<quint16>(16, format.data() + 18);
+    qToLittleEndian<quint32>(4, format.data() + 20);  // front centre
+    qToLittleEndian<quint16>(coding, format.data() + 24);
+    format.replace(26, 14, QByteArray("\0\0\0\0\x10\0\x80\0\0\xaa\0\x38\x9b\x71", 14));
+    return format;
+}
+
 const QByteArray kGood = Riff(Chunk("fmt ", Format()) + Chunk("data", QByteArray(400, '\x10')));
 
 }  // namespace
@@ -128,6 +139,10 @@ void SoundFileTest::unplayableFilesGiveTheDefaultSound_data() {
         for (const quint32 rate : {0u, quint32{kMaxSampleRate} + 1, 0x80000000u})
             row(qPrintable(QStringLiteral("rate %1").arg(rate)))
                 << Riff(Chunk("fmt ", Format(1, 1, 16, rate)) + Chunk("data", "\1\2")) << true << 1;
+        row("extensible, not PCM")
+            << Riff(Chunk("fmt ", Extensible(3)) + Chunk("data", "\1\2")) << true << 1;
+        row("extensible PCM") << Riff(Chunk("fmt ", Extensible(1)) + Chunk("data", "\1\2")) << true
+                              << 0;
         row("good") << kGood << true << 0;
     }
 }
