@@ -85,6 +85,8 @@ void SoundFileTest::incompleteFilesAreRefused_data() {
     QTest::newRow("last frame cut short")
         << Riff(Chunk("fmt ", Format(1, 2)) + Chunk("data", "\1\2\3\4\5\6\7")) << true
         << QByteArray("\1\2\3\4");
+    QTest::newRow("not plain PCM")
+        << Riff(Chunk("fmt ", Format(0x55)) + Chunk("data", "\1\2")) << true << QByteArray();
     QTest::newRow("empty") << QByteArray() << false << QByteArray();
     QTest::newRow("RIFF header only") << kGood.left(12) << false << QByteArray();
     QTest::newRow("not RIFF") << QByteArray(100, 'x') << false << QByteArray();
