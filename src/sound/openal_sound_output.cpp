@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <limits>
 
 #include "pcm_sound.h"
 
@@ -22,13 +24,6 @@ ALenum FormatOf(const PcmSound& sound) {
 
 // Longer than the mixer takes to play what it has been given.
 constexpr int kMixingMs = 50;
-
-QByteArray ReadSmallFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > OpenAlSoundOutput::kMaxFileBytes)
-        return {};
-    return file.readAll();
-}
 
 }  // namespace
 
@@ -59,13 +54,13 @@ OpenAlSoundOutput::Sound& OpenAlSoundOutput::SoundFor(const QString& path) {
     auto found = sounds_.find(path);
     if (found != sounds_.end()) return *found;
     Sound sound;
-    const PcmSound pcm = PcmSoundOf(ReadSmallFile(path));
+    const PcmSound pcm = PcmSoundOfFile(path);
     sound.format = FormatOf(pcm);
     sound.sampleRate = pcm.sampleRate;
     sound.samples = pcm.samples;
-    if (sound.format != AL_NONE)
-        sound.lengthMs =
-            static_cast<int>(pcm.samples.size() / pcm.FrameBytes() * 1000 / pcm.sampleRate);
+    // The wait for its end is a timer's, which holds an int.
+    sound.lengthMs = static_cast<int>(
+        std::min<qint64>(pcm.LengthMs(), std::numeric_limits<int>::max() - kMixingMs));
     return *sounds_.insert(path, sound);
 }
 

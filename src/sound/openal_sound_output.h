@@ -12,13 +12,11 @@ namespace zorvel::sound {
 
 // Plays through OpenAL: every wave file is read once into a buffer of its own, and one source plays
 // them, so that a new sound cuts off the one before. A file that is missing, empty, cut short,
-// larger than kMaxFileBytes or not plain PCM gives the default sound instead. While the device is
-// being opened, without an audio device, or once the sound server has gone, nothing is heard and
+// larger than kMaxSoundFileBytes or not plain PCM gives the default sound instead. While the device
+// is being opened, without an audio device, or once the sound server has gone, nothing is heard and
 // nothing waits. Once a sound has ended, the device rests until the next one.
 class OpenAlSoundOutput final : public SoundOutput {
   public:
-    static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
-
     // `beep` gives the default sound; by default the desktop's. `settingsFile` holds OpenAL's
     // settings for the game.
     explicit OpenAlSoundOutput(std::function<void()> beep = {}, const QString& settingsFile = {});

@@ -1,5 +1,7 @@
 #include "pcm_sound.h"
 
+#include <QFile>
+
 #include "wave_header.h"
 
 namespace zorvel::sound {
@@ -22,6 +24,12 @@ PcmSound PcmSoundOf(QByteArrayView waveFile) {
         wave->samples.first(wave->samples.size() / frameBytes * frameBytes).toByteArray();
     if (sound.samples.isEmpty()) return {};
     return sound;
+}
+
+PcmSound PcmSoundOfFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxSoundFileBytes) return {};
+    return PcmSoundOf(file.readAll());
 }
 
 }  // namespace zorvel::sound

@@ -2,12 +2,15 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 
 namespace zorvel::sound {
 
 // The highest sample rate played: the sound server's (PulseAudio's PA_RATE_MAX on Debian 12).
 // OpenAL takes higher ones, but a file must sound alike through either output.
 inline constexpr int kMaxSampleRate = 384'000;
+// A larger file is no sound of the game's.
+inline constexpr qint64 kMaxSoundFileBytes = 16 * 1024 * 1024;
 
 // A wave file's sound as the outputs play it: plain PCM of one or two channels of 8 or 16 bits, in
 // whole frames. Reading it needs no device.
@@ -18,9 +21,14 @@ struct PcmSound {
     QByteArray samples;  // whole frames; none when the file cannot be played
 
     int FrameBytes() const { return channels * bitsPerSample / 8; }
+    qint64 LengthMs() const {
+        return channels == 0 ? 0 : samples.size() / FrameBytes() * 1000 / sampleRate;
+    }
 };
 
 // The sound a wave file's bytes hold.
 PcmSound PcmSoundOf(QByteArrayView waveFile);
+// The sound of a wave file: none when it is missing or larger than kMaxSoundFileBytes.
+PcmSound PcmSoundOfFile(const QString& path);
 
 }  // namespace zorvel::sound

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 
 #include "pcm_sound.h"
 
@@ -20,12 +19,6 @@ pa_sample_spec SpecOf(const PcmSound& sound) {
                         static_cast<std::uint8_t>(sound.channels)};
     if (!pa_sample_spec_valid(&spec)) spec.format = PA_SAMPLE_INVALID;
     return spec;
-}
-
-QByteArray ReadSmallFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > PulseSoundOutput::kMaxFileBytes) return {};
-    return file.readAll();
 }
 
 // Operations whose end nobody waits for.
@@ -68,7 +61,7 @@ PulseSoundOutput::Sound& PulseSoundOutput::SoundFor(const QString& fileName) {
     if (auto found = sounds_.find(path); found != sounds_.end()) return found->second;
     Sound sound;
     sound.output = this;
-    const PcmSound pcm = PcmSoundOf(ReadSmallFile(path));
+    const PcmSound pcm = PcmSoundOfFile(path);
     sound.spec = SpecOf(pcm);
     if (pa_sample_spec_valid(&sound.spec)) sound.samples = pcm.samples;
     return sounds_.emplace(path, std::move(sound)).first->second;

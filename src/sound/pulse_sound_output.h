@@ -16,13 +16,11 @@ namespace zorvel::sound {
 // service for it. Every wave file has a stream of its own, given the whole sound when it is played
 // and corked once the server has played it: at rest no stream runs, and nothing wakes the program.
 // A new sound flushes the one still playing. A file that is missing, empty, cut short, larger than
-// kMaxFileBytes or not plain PCM gives the default sound instead. While the server is being
+// kMaxSoundFileBytes or not plain PCM gives the default sound instead. While the server is being
 // reached, or once it has gone, sounds are dropped, never played late, and nothing waits; the
 // server is reached again as soon as it is back.
 class PulseSoundOutput final : public SoundOutput {
   public:
-    static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
-
     // `beep` gives the default sound; by default the desktop's. The program's two sounds are read
     // at once, so that their streams are ready before the first of them is played.
     explicit PulseSoundOutput(std::function<void()> beep = {});

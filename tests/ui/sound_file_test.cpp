@@ -120,7 +120,6 @@ void SoundFileTest::unplayableFilesGiveTheDefaultSound_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("exists");
     QTest::addColumn<int>("beeps");
-    static_assert(OpenAlSoundOutput::kMaxFileBytes == PulseSoundOutput::kMaxFileBytes);
     for (const bool server : {true, false}) {
         const auto row = [server](const char* name) -> QTestData& {
             return QTest::addRow("%s, %s", server ? "server" : "OpenAL", name) << server;
@@ -130,8 +129,7 @@ void SoundFileTest::unplayableFilesGiveTheDefaultSound_data() {
         row("random bytes") << QByteArray(5000, '\x9c') << true << 1;
         row("cut short") << kGood.left(100) << true << 1;
         row("larger than any sound")
-            << Riff(Chunk("fmt ", Format()) +
-                    Chunk("data", QByteArray(PulseSoundOutput::kMaxFileBytes, '\0')))
+            << Riff(Chunk("fmt ", Format()) + Chunk("data", QByteArray(kMaxSoundFileBytes, '\0')))
             << true << 1;
         row("not plain PCM") << Riff(Chunk("fmt ", Format(0x55)) +
                                      Chunk("data", QByteArray(400, '\x33')))
