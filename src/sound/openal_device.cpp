@@ -9,12 +9,12 @@ namespace zorvel::sound {
 void OpenAlDevice::State::Open() {
     device = alcOpenDevice(nullptr);
     if (device == nullptr) {
-        qWarning("No sound: no audio device could be opened");
+        if (tellFailure) qWarning("No sound: no audio device could be opened");
         return;
     }
     context = alcCreateContext(device, nullptr);
     if (context == nullptr || !alcMakeContextCurrent(context)) {
-        qWarning("No sound: the audio device gave no context");
+        if (tellFailure) qWarning("No sound: the audio device gave no context");
         return;
     }
     if (alcIsExtensionPresent(device, "ALC_SOFT_pause_device")) {
@@ -37,7 +37,8 @@ void OpenAlDevice::State::Close() {
     if (device != nullptr) alcCloseDevice(device);
 }
 
-OpenAlDevice::OpenAlDevice() {
+OpenAlDevice::OpenAlDevice(bool tellFailure) {
+    state_->tellFailure = tellFailure;
     opener_ = std::thread([state = state_] {
         state->Open();
         if (state->done.exchange(true, std::memory_order_acq_rel)) state->Close();
@@ -60,6 +61,12 @@ unsigned OpenAlDevice::Source() const {
     ALCint connected = ALC_FALSE;
     alcGetIntegerv(state_->device, ALC_CONNECTED, 1, &connected);
     return connected == ALC_TRUE ? state_->source : 0;
+}
+
+void OpenAlDevice::Unbind() {
+    if (Opening() || state_->source == 0) return;
+    alSourceStop(state_->source);
+    alSourcei(state_->source, AL_BUFFER, 0);
 }
 
 void OpenAlDevice::Rest() {

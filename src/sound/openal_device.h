@@ -13,7 +13,8 @@ namespace zorvel::sound {
 // that does not answer holds the opening up for half a minute, and the game must not wait for it.
 class OpenAlDevice {
   public:
-    OpenAlDevice();
+    // `tellFailure`: whether a device that cannot be opened says so.
+    explicit OpenAlDevice(bool tellFailure = true);
     ~OpenAlDevice();
     OpenAlDevice(const OpenAlDevice&) = delete;
     OpenAlDevice& operator=(const OpenAlDevice&) = delete;
@@ -23,6 +24,10 @@ class OpenAlDevice {
     // The source that plays the sounds, once the device is open and while the sound server is
     // there; none (0) otherwise.
     unsigned Source() const;
+    // Whether the device is open no longer, or could not be opened: the sound server has gone.
+    bool Lost() const { return !Opening() && Source() == 0; }
+    // Stops the source and lets go of its buffer, so that the buffers can be deleted.
+    void Unbind();
     // Lets the device stop mixing while nothing plays, where OpenAL can pause it, so that its
     // threads sleep; Wake brings it back before the next sound.
     void Rest();
@@ -39,6 +44,7 @@ class OpenAlDevice {
         LPALCDEVICEPAUSESOFT pause = nullptr;  // none where OpenAL cannot pause a device
         LPALCDEVICERESUMESOFT resume = nullptr;
         bool resting = false;
+        bool tellFailure = true;
         void Open();
         void Close();
     };

@@ -24,11 +24,14 @@ ALenum FormatOf(const PcmSound& sound) {
 
 // Longer than the mixer takes to play what it has been given.
 constexpr int kMixingMs = 50;
+// The waits before opening a lost device again.
+constexpr int kFirstReopenMs = 1000;
+constexpr int kLongestReopenMs = 64'000;
 
 }  // namespace
 
 OpenAlSoundOutput::OpenAlSoundOutput(std::function<void()> beep, const QString& settingsFile)
-    : beep_(beep ? std::move(beep) : [] { QApplication::beep(); }) {
+    : beep_(beep ? std::move(beep) : [] { QApplication::beep(); }), reopenWaitMs_(kFirstReopenMs) {
     // OpenAL reads its settings when first used. Its default mixing buffer holds about 70 ms, so a
     // click would be heard well after its stone appears; the settings beside the module ask for
     // one of about 17 ms. Settings a user names in ALSOFT_CONF win.
@@ -36,18 +39,46 @@ OpenAlSoundOutput::OpenAlSoundOutput(std::function<void()> beep, const QString& 
         QFileInfo::exists(settingsFile))
         qputenv("ALSOFT_CONF", QFile::encodeName(settingsFile));
     device_ = std::make_unique<OpenAlDevice>();
+    sinceOpened_.start();
     rest_.setSingleShot(true);
     QObject::connect(&rest_, &QTimer::timeout, [this] { RestWhenEnded(); });
+    reopen_.setSingleShot(true);
+    QObject::connect(&reopen_, &QTimer::timeout, [this] { ReopenIfLost(); });
 }
 
 OpenAlSoundOutput::~OpenAlSoundOutput() {
-    if (const unsigned source = device_->Source(); source != 0) {
-        alSourceStop(source);
-        alSourcei(source, AL_BUFFER, 0);
-    }
-    for (const Sound& sound : std::as_const(sounds_)) {
+    DeleteBuffers();
+}
+
+// The buffers belong to the device.
+void OpenAlSoundOutput::DeleteBuffers() {
+    device_->Unbind();
+    for (Sound& sound : sounds_) {
         if (sound.buffer != 0) alDeleteBuffers(1, &sound.buffer);
+        sound.buffer = 0;
     }
+}
+
+// Looked at when a sound is asked for and then by the timer: nothing runs while nothing plays.
+void OpenAlSoundOutput::ReopenIfLost() {
+    if (device_->Opening()) return;
+    if (!device_->Lost()) {
+        working_ = true;
+        reopenWaitMs_ = kFirstReopenMs;
+        return;
+    }
+    if (working_) qWarning("No sound: the audio device has gone");
+    working_ = false;
+    const qint64 sinceLast = sinceOpened_.elapsed();
+    if (sinceLast < kFirstReopenMs) {
+        if (!reopen_.isActive()) reopen_.start(static_cast<int>(kFirstReopenMs - sinceLast));
+        return;
+    }
+    DeleteBuffers();
+    device_ = std::make_unique<OpenAlDevice>(false);
+    sinceOpened_.start();
+    reopen_.start(reopenWaitMs_);
+    reopenWaitMs_ = std::min(2 * reopenWaitMs_, kLongestReopenMs);
 }
 
 OpenAlSoundOutput::Sound& OpenAlSoundOutput::SoundFor(const QString& path) {
@@ -65,6 +96,7 @@ OpenAlSoundOutput::Sound& OpenAlSoundOutput::SoundFor(const QString& path) {
 }
 
 void OpenAlSoundOutput::Play(const QString& fileName) {
+    ReopenIfLost();
     const unsigned source = device_->Source();
     if (source != 0) alSourceStop(source);
     Sound& sound = SoundFor(QDir::current().absoluteFilePath(fileName));

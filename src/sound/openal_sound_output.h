@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QTimer>
 #include <functional>
@@ -25,7 +26,7 @@ class OpenAlSoundOutput final : public SoundOutput {
     OpenAlSoundOutput& operator=(const OpenAlSoundOutput&) = delete;
 
     void Play(const QString& fileName) override;
-    bool Preparing() const override { return device_->Opening(); }
+    bool Preparing() const override { return device_->Opening() || device_->Lost(); }
 
   private:
     struct Sound {
@@ -39,11 +40,17 @@ class OpenAlSoundOutput final : public SoundOutput {
     // The sound of a file, read on its first use.
     Sound& SoundFor(const QString& path);
     void RestWhenEnded();
+    void ReopenIfLost();
+    void DeleteBuffers();
 
     std::function<void()> beep_;
     std::unique_ptr<OpenAlDevice> device_;
     QHash<QString, Sound> sounds_;
     QTimer rest_;  // due when the sound playing ends
+    QTimer reopen_;
+    QElapsedTimer sinceOpened_;
+    int reopenWaitMs_;
+    bool working_ = false;  // the device was last seen working
 };
 
 }  // namespace zorvel::sound

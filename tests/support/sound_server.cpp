@@ -53,9 +53,13 @@ QString SoundServer::Start() {
 
 void SoundServer::Stop() {
     if (group_ == 0) return;
-    ::kill(static_cast<pid_t>(-group_), SIGTERM);
+    const auto group = static_cast<pid_t>(-group_);
     group_ = 0;
-    for (int tries = 0; tries < 500 && Answers(runtimeDir_.path()); ++tries) QThread::msleep(20);
+    ::kill(group, SIGTERM);
+    // Gone once it neither answers nor runs: the server tidies its runtime folder as it ends.
+    for (int tries = 0; tries < 500 && (Answers(runtimeDir_.path()) || ::kill(group, 0) == 0);
+         ++tries)
+        QThread::msleep(20);
 }
 
 void SoundServer::Use() {
