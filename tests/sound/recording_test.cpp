@@ -104,14 +104,15 @@ void RecordingTest::initTestCase() {
         QSKIP("parec not found (Debian: pulseaudio-utils)");
 }
 
-// The program's output, and the one through OpenAL that other systems play through; and the
-// program's on a server of the test's own, restarted halfway through the game.
+// The program's output, and the one through OpenAL that other systems play through; and each on a
+// server of the test's own, restarted halfway through the game.
 void RecordingTest::everySoundIsHeardWholeAndInOrder_data() {
     QTest::addColumn<QString>("module");
     QTest::addColumn<bool>("serverRestarts");
     QTest::newRow("the program's") << QStringLiteral(ZORVEL_RUNTIME_DIR) << false;
     QTest::newRow("OpenAL") << QStringLiteral(ZORVEL_OPENAL_SOUND_DIR) << false;
     QTest::newRow("the program's, server restarted") << QStringLiteral(ZORVEL_RUNTIME_DIR) << true;
+    QTest::newRow("OpenAL, server restarted") << QStringLiteral(ZORVEL_OPENAL_SOUND_DIR) << true;
 }
 
 void RecordingTest::everySoundIsHeardWholeAndInOrder() {
