@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
+#include <QVersionNumber>
 #include <span>
 
 #include "heard_sounds.h"
@@ -27,23 +28,36 @@ test::HeardSound SoundOfFile(const QString& fileName) {
 
 // Whether the sound server has streams of this process and runs none of them: nothing plays, and
 // nothing of the output runs. PipeWire says so for streams in either protocol, PulseAudio's or
-// its own.
+// its own; a stream of its own names its client, which names the process.
 bool OurStreamsRest() {
     QProcess dump;
     dump.start(QStringLiteral("pw-dump"), {});
     if (!dump.waitForFinished()) return false;
+    const QJsonArray objects = QJsonDocument::fromJson(dump.readAllStandardOutput()).array();
     const QString ours = QString::number(QCoreApplication::applicationPid());
+    const auto props = [](const QJsonValue& object, const char* name) {
+        return object[QStringLiteral("info")][QStringLiteral("props")][QLatin1String(name)]
+            .toVariant()
+            .toString();
+    };
+    const auto type = [](const QJsonValue& object) {
+        return object[QStringLiteral("type")].toString();
+    };
+    QStringList ourClients;
+    for (const QJsonValue& object : objects) {
+        if (type(object) == QStringLiteral("PipeWire:Interface:Client") &&
+            props(object, "application.process.id") == ours)
+            ourClients << object[QStringLiteral("id")].toVariant().toString();
+    }
     int streams = 0;
-    for (const QJsonValue& object : QJsonDocument::fromJson(dump.readAllStandardOutput()).array()) {
-        const QJsonObject info = object[QStringLiteral("info")].toObject();
-        if (info[QStringLiteral("props")][QStringLiteral("application.process.id")]
-                .toVariant()
-                .toString() != ours)
-            continue;
-        if (object[QStringLiteral("type")].toString() != QStringLiteral("PipeWire:Interface:Node"))
+    for (const QJsonValue& object : objects) {
+        if (type(object) != QStringLiteral("PipeWire:Interface:Node") ||
+            !ourClients.contains(props(object, "client.id")))
             continue;
         ++streams;
-        if (info[QStringLiteral("state")].toString() == QStringLiteral("running")) return false;
+        if (object[QStringLiteral("info")][QStringLiteral("state")].toString() ==
+            QStringLiteral("running"))
+            return false;
     }
     return streams > 0;
 }
@@ -120,6 +134,12 @@ void RecordingTest::everySoundIsHeardWholeAndInOrder() {
     QFETCH(bool, serverRestarts);
     QDir::setCurrent(QStringLiteral(ZORVEL_RUNTIME_DIR));
     QString monitor = sink_ + QStringLiteral(".monitor");
+    const bool throughOpenAl = module == QStringLiteral(ZORVEL_OPENAL_SOUND_DIR);
+    if (serverRestarts && throughOpenAl &&
+        QVersionNumber::fromString(QStringLiteral(ZORVEL_OPENAL_VERSION)) >= QVersionNumber(1, 23))
+        QSKIP(
+            "OpenAL Soft 1.23 and later reach PipeWire directly and wait for ever to resume a "
+            "paused device whose server has gone; OpenAL plays the sounds on other systems only");
     test::SoundServer server;
     if (serverRestarts) {
         const QString failure = server.Start();
