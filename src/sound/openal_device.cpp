@@ -3,10 +3,54 @@
 #include <AL/al.h>
 
 #include <QtGlobal>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 
 namespace zorvel::sound {
+namespace {
+
+// OpenAL Soft 1.19 opens and closes devices unsafely from several threads at once: it rebuilds its
+// list of the server's devices while another opening reads it. One at a time, then.
+std::mutex& DevicesLock() {
+    static std::mutex lock;
+    return lock;
+}
+
+// The openings whose device was given up while they ran. OpenAL tears itself down when the program
+// ends and must not do so under one of them; they get a little while to end first, but a server
+// that does not answer does not hold the program's end up for long.
+class GivenUpOpenings {
+  public:
+    ~GivenUpOpenings() {
+        std::unique_lock<std::mutex> lock(mutex_);
+        ended_.wait_for(lock, std::chrono::seconds(2), [this] { return running_ == 0; });
+    }
+    void Started() {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        ++running_;
+    }
+    void Ended() {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        --running_;
+        ended_.notify_all();
+    }
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable ended_;
+    int running_ = 0;
+};
+
+GivenUpOpenings& GivenUp() {
+    static GivenUpOpenings openings;
+    return openings;
+}
+
+}  // namespace
 
 void OpenAlDevice::State::Open() {
+    const std::lock_guard<std::mutex> oneAtATime(DevicesLock());
     device = alcOpenDevice(nullptr);
     if (device == nullptr) {
         if (tellFailure) qWarning("No sound: no audio device could be opened");
@@ -29,6 +73,7 @@ void OpenAlDevice::State::Open() {
 }
 
 void OpenAlDevice::State::Close() {
+    const std::lock_guard<std::mutex> oneAtATime(DevicesLock());
     if (context != nullptr) {
         alDeleteSources(1, &source);
         alcMakeContextCurrent(nullptr);
@@ -39,9 +84,13 @@ void OpenAlDevice::State::Close() {
 
 OpenAlDevice::OpenAlDevice(bool tellFailure) {
     state_->tellFailure = tellFailure;
+    GivenUp();  // made before the first opening, so that it is gone before OpenAL
     opener_ = std::thread([state = state_] {
         state->Open();
-        if (state->done.exchange(true, std::memory_order_acq_rel)) state->Close();
+        if (state->done.exchange(true, std::memory_order_acq_rel)) {
+            state->Close();
+            GivenUp().Ended();
+        }
     });
 }
 
@@ -49,6 +98,7 @@ OpenAlDevice::~OpenAlDevice() {
     if (!state_->done.exchange(true, std::memory_order_acq_rel)) {
         // Still opening: the thread closes what it opens, and the program need not wait for a
         // server that does not answer.
+        GivenUp().Started();
         opener_.detach();
         return;
     }

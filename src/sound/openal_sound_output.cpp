@@ -75,6 +75,9 @@ void OpenAlSoundOutput::ReopenIfLost() {
         return;
     }
     DeleteBuffers();
+    // Closed before the next opens: a new device opening may take its time, and devices are
+    // opened and closed one at a time.
+    device_.reset();
     device_ = std::make_unique<OpenAlDevice>(false);
     sinceOpened_.start();
     reopen_.start(reopenWaitMs_);
