@@ -10,7 +10,7 @@
 namespace zorvel::test {
 namespace {
 
-constexpr double kWindowMs = 5.0;
+constexpr double kWindowMs = kOnsetResolutionMs;
 constexpr float kSilence = 0.001f;    // -60 dB of full scale
 constexpr float kTailOfPeak = 0.01f;  // -40 dB of the sound's peak
 constexpr float kOnsetJump = 2.5f;    // a new sound over one still playing

@@ -12,6 +12,9 @@ struct Recording {
     std::vector<float> samples;
 };
 
+// How finely FindSounds tells an onset: a sound begins within this much after the onset it gives.
+inline constexpr double kOnsetResolutionMs = 5.0;
+
 // One sound heard in a recording, in milliseconds from its start: from its onset to the last moment
 // it was still within 40 dB of its own peak, or to the onset of the sound that cut it off.
 struct HeardSound {

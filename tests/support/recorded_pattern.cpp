@@ -90,7 +90,9 @@ std::optional<std::vector<std::optional<HeardStep>>> RecordPattern(
     std::vector<std::optional<HeardStep>> steps(asked.size());
     for (const HeardSound& piece : FindSounds(recorder.Stop())) {
         const double playedMs = recorder.PlayedAt(piece.onsetMs);
-        const auto after = std::upper_bound(asked.begin(), asked.end(), playedMs);
+        // A sound heard at once may be found up to a resolution before it was asked for.
+        const auto after =
+            std::upper_bound(asked.begin(), asked.end(), playedMs + kOnsetResolutionMs);
         const std::size_t index = after == asked.begin() ? 0 : after - asked.begin() - 1;
         std::optional<HeardStep>& step = steps[index];
         if (!step) {

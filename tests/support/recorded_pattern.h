@@ -30,7 +30,7 @@ inline const PatternStep kGamePattern[] = {
 struct HeardStep {
     HeardSound sound;
     int pieces = 0;
-    double delayMs = 0;   // from asking for the sound to hearing its onset
+    double delayMs = 0;   // from asking for the sound to its onset, within kOnsetResolutionMs
     double playedMs = 0;  // when its onset was heard, from the start of the recording
 };
 
