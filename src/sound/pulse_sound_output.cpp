@@ -13,12 +13,12 @@ constexpr pa_usec_t kLatencyUsec = 10'000;
 
 // The server's format for the sound; an invalid one when the file cannot be played (no channels)
 // or the server does not take its rate.
-pa_sample_spec SpecOf(const PcmSound& sound) {
-    pa_sample_spec spec{sound.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE,
-                        static_cast<std::uint32_t>(sound.sampleRate),
-                        static_cast<std::uint8_t>(sound.channels)};
-    if (!pa_sample_spec_valid(&spec)) spec.format = PA_SAMPLE_INVALID;
-    return spec;
+pa_sample_spec FormatOf(const PcmSound& sound) {
+    pa_sample_spec format{sound.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE,
+                          static_cast<std::uint32_t>(sound.sampleRate),
+                          static_cast<std::uint8_t>(sound.channels)};
+    if (!pa_sample_spec_valid(&format)) format.format = PA_SAMPLE_INVALID;
+    return format;
 }
 
 // Operations whose end nobody waits for.
@@ -62,8 +62,8 @@ PulseSoundOutput::Sound& PulseSoundOutput::SoundFor(const QString& fileName) {
     Sound sound;
     sound.output = this;
     const PcmSound pcm = PcmSoundOfFile(path);
-    sound.spec = SpecOf(pcm);
-    if (pa_sample_spec_valid(&sound.spec)) sound.samples = pcm.samples;
+    sound.format = FormatOf(pcm);
+    if (pa_sample_spec_valid(&sound.format)) sound.samples = pcm.samples;
     return sounds_.emplace(path, std::move(sound)).first->second;
 }
 
@@ -72,7 +72,7 @@ void PulseSoundOutput::Play(const QString& fileName) {
         const PulseServer::Locked locked(server_);
         Sound& sound = SoundFor(fileName);
         for (auto& [path, other] : sounds_) Stop(other);
-        if (pa_sample_spec_valid(&sound.spec)) {
+        if (pa_sample_spec_valid(&sound.format)) {
             pa_context* context = server_.Ready();
             if (context == nullptr) {
                 server_.TrySoon();
@@ -91,7 +91,7 @@ void PulseSoundOutput::Play(const QString& fileName) {
 
 void PulseSoundOutput::OpenStreams(pa_context* context) {
     for (auto& [path, sound] : sounds_) {
-        if (pa_sample_spec_valid(&sound.spec)) OpenStream(sound, context);
+        if (pa_sample_spec_valid(&sound.format)) OpenStream(sound, context);
     }
 }
 
@@ -99,11 +99,11 @@ void PulseSoundOutput::OpenStream(Sound& sound, pa_context* context) {
     pa_proplist* properties = pa_proplist_new();
     pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
     sound.stream =
-        pa_stream_new_with_proplist(context, "Zorblin Veltor", &sound.spec, nullptr, properties);
+        pa_stream_new_with_proplist(context, "Zorblin Veltor", &sound.format, nullptr, properties);
     pa_proplist_free(properties);
     pa_stream_set_state_callback(sound.stream, &PulseSoundOutput::StreamChanged, &sound);
     constexpr std::uint32_t kServersChoice = -1;
-    const auto latency = static_cast<std::uint32_t>(pa_usec_to_bytes(kLatencyUsec, &sound.spec));
+    const auto latency = static_cast<std::uint32_t>(pa_usec_to_bytes(kLatencyUsec, &sound.format));
     const pa_buffer_attr buffer{kServersChoice, latency, kServersChoice, kServersChoice,
                                 kServersChoice};
     // Without timing updates, which would wake the program while the stream rests.

@@ -35,8 +35,8 @@ class PulseSoundOutput final : public SoundOutput {
   private:
     struct Sound {
         PulseSoundOutput* output = nullptr;
-        pa_sample_spec spec{};  // invalid when the file cannot be played
-        QByteArray samples;     // whole frames
+        pa_sample_spec format{};  // invalid when the file cannot be played
+        QByteArray samples;       // whole frames
         pa_stream* stream = nullptr;
         pa_operation* drain = nullptr;  // until the server has played the sound
         bool startWhenReady = false;
