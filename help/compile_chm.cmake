@@ -12,6 +12,27 @@ file(MAKE_DIRECTORY "${STAGE_DIR}/images")
 foreach(source IN LISTS sources)
     file(COPY "${SOURCE_DIR}/${source}" DESTINATION "${STAGE_DIR}")
 endforeach()
+# Windows' help viewer reads the contents file in the code page of the file's language, 932 for
+# Japanese, whatever the file declares: one written in UTF-8 is stored in that code page, and
+# declares it, so the program's own viewer reads it too.
+file(GLOB contents_files "${STAGE_DIR}/*.hhc")
+foreach(contents IN LISTS contents_files)
+    file(READ "${contents}" text)
+    string(FIND "${text}" [[<meta charset="utf-8">]] utf8)
+    if(utf8 EQUAL -1)
+        continue()
+    endif()
+    string(REPLACE [[<meta charset="utf-8">]] [[<meta charset="windows-31j">]] text "${text}")
+    file(WRITE "${contents}.utf-8" "${text}")
+    execute_process(
+        COMMAND iconv -f UTF-8 -t CP932 "${contents}.utf-8"
+        OUTPUT_FILE "${contents}"
+        RESULT_VARIABLE result)
+    file(REMOVE "${contents}.utf-8")
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "${contents} could not be written in code page 932 (${result})")
+    endif()
+endforeach()
 file(GLOB pictures "${IMAGE_DIR}/*.png")
 if(pictures)
     file(COPY ${pictures} DESTINATION "${STAGE_DIR}/images")

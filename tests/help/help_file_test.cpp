@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSet>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -145,6 +146,12 @@ void HelpFileTest::contentsListEveryPage() {
         names.append(entry.name);
     }
     QCOMPARE(shown, names);
+
+    // Windows' viewer reads the contents in the Japanese code page, whatever the file declares.
+    const QStringList sitemaps = file_->ObjectPaths().filter(QRegularExpression("\\.hhc$"));
+    const QByteArray stored = file_->Read(sitemaps.value(0)).value_or("");
+    QStringEncoder japanese("windows-31j");
+    QVERIFY(stored.contains(QByteArray(japanese.encode(u"コンピュータの考え方"))));
 }
 
 void HelpFileTest::pages_data() {
