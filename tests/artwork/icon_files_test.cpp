@@ -56,6 +56,8 @@ class IconFilesTest : public QObject {
             QTest::addRow("program %d", size)
                 << QString("zorvel-%1.png").arg(size) << size << 0 << int(kRed);
         }
+        // Read as its first, largest picture.
+        QTest::newRow("program, for Windows") << "zorvel.ico" << 256 << 0 << int(kRed);
     }
 
     void iconFile() {

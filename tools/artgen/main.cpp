@@ -2,6 +2,7 @@
 // the pattern file, the about box's icons and the help pictures also at twice the resolution, for
 // high-resolution screens.
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QTextStream>
@@ -9,6 +10,7 @@
 #include "colour_reduction.h"
 #include "help_images.h"
 #include "high_resolution_path.h"
+#include "icon_file.h"
 #include "icons.h"
 #include "pattern_sheet.h"
 #include "sheet_layout.h"
@@ -22,12 +24,22 @@ constexpr int kRed = 1;
 constexpr int kAboutIconSize = 32;
 constexpr int kAboutIconColours = 16;
 constexpr int kFullColourIconSizes[] = {16, 48, 64, 128, 256};
+// The sizes Windows shows its programs' icons in, largest first.
+constexpr int kWindowsIconSizes[] = {256, 128, 64, 48, 32, 24, 16};
 const char* const kSetNames[] = {"normal", "star", "onigiri"};
 
 class Writer {
   public:
     void Save(const QImage& image, const QString& path) {
         if (!image.save(path)) {
+            QTextStream(stderr) << "cannot write " << path << '\n';
+            failed_ = true;
+        }
+    }
+
+    void Save(const QByteArray& bytes, const QString& path) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
             QTextStream(stderr) << "cannot write " << path << '\n';
             failed_ = true;
         }
@@ -78,5 +90,10 @@ int main(int argc, char* argv[]) {
     for (int size : kFullColourIconSizes) {
         writer.Save(StoneIcon(kRed, size), icons.filePath(QString("zorvel-%1.png").arg(size)));
     }
+    QList<QImage> windowsIcon;
+    for (int size : kWindowsIconSizes) {
+        windowsIcon.append(StoneIcon(kRed, size));
+    }
+    writer.Save(IconFile(windowsIcon), icons.filePath("zorvel.ico"));
     return writer.Failed() ? 1 : 0;
 }
