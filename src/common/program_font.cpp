@@ -16,11 +16,14 @@ QFont ProgramFont(int pixelSize) {
 }
 
 void InstallFontSubstitutes() {
-    // Proportional Gothic faces first, as the MS face is proportional.
-    const QStringList gothic = {QStringLiteral("IPAPGothic"), QStringLiteral("IPAexGothic"),
+    // Proportional Gothic faces first, as the MS face is proportional: on Windows without the MS
+    // face the system's own Japanese faces, elsewhere the free ones.
+    const QStringList gothic = {QStringLiteral("Yu Gothic UI"),     QStringLiteral("Meiryo UI"),
+                                QStringLiteral("IPAPGothic"),       QStringLiteral("IPAexGothic"),
                                 QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
                                 QStringLiteral("IPAGothic")};
-    QFont::insertSubstitutions(kFamily, gothic);
+    // Windows may know the face by its English name alone.
+    QFont::insertSubstitutions(kFamily, QStringList{QStringLiteral("MS PGothic")} + gothic);
     QFont::insertSubstitutions(QStringLiteral("MS PGothic"), gothic);
 }
 
