@@ -1,6 +1,5 @@
 #include "chm_help.h"
 
-#include <QCoreApplication>
 #include <QLibrary>
 #include <QWidget>
 
@@ -54,10 +53,6 @@ bool HelpAvailable() {
 
 std::shared_ptr<const ChmApi> HelpReader() {
     return HtmlHelpProc;
-}
-
-QString HelpFilePath(const QString& fileName) {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName;
 }
 
 void ShowHelpFile(QWidget* owner, const QString& fileName) {
