@@ -8,6 +8,7 @@
 #include "first_paint.h"
 #include "form_vel.h"
 #include "measuring_pacer.h"
+#include "module_sound_output.h"
 #include "oversleep_probe.h"
 #include "piece_images.h"
 #include "rules.h"

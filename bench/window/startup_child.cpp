@@ -10,6 +10,7 @@
 #include "clocks.h"
 #include "first_paint.h"
 #include "form_vel.h"
+#include "module_sound_output.h"
 #include "yes_boxes.h"
 #include "zorvel_application.h"
 

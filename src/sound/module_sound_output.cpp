@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLibrary>
 
+#include "program_sound_output.h"
 #include "sound_module.h"
 
 namespace zorvel::sound {
@@ -35,6 +36,10 @@ void ModuleSoundOutput::Play(const QString& fileName) {
         output_->Play(fileName);
     else
         beep_();
+}
+
+std::unique_ptr<SoundOutput> MakeProgramSoundOutput() {
+    return std::make_unique<ModuleSoundOutput>();
 }
 
 }  // namespace zorvel::sound

@@ -9,8 +9,8 @@
 #include "game_flow.h"
 #include "main_menu.h"
 #include "message_boxes.h"
-#include "module_sound_output.h"
 #include "pacer.h"
+#include "program_sound_output.h"
 #include "secondary_windows.h"
 
 namespace zorvel::ui {
@@ -28,10 +28,9 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     static constexpr int kTimerInterval = 100;
 
     // Without boxes given, the window shows the desktop's, owned by itself.
-    explicit TFormVel(
-        std::unique_ptr<Pacer> pacer = std::make_unique<EventLoopPacer>(),
-        std::unique_ptr<sound::SoundOutput> sound = std::make_unique<sound::ModuleSoundOutput>(),
-        std::unique_ptr<common::MessageBoxes> boxes = nullptr);
+    explicit TFormVel(std::unique_ptr<Pacer> pacer = std::make_unique<EventLoopPacer>(),
+                      std::unique_ptr<sound::SoundOutput> sound = sound::MakeProgramSoundOutput(),
+                      std::unique_ptr<common::MessageBoxes> boxes = nullptr);
     ~TFormVel() override;
 
     // Initialises the tables, the pictures and the board. Throws when the pattern file cannot be

@@ -1,4 +1,5 @@
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -86,8 +87,8 @@ void PictureFileTest::badFilesFailWithThePathAndAReason() {
         ui::LoadPieceImages(path);
         QFAIL("the file was accepted");
     } catch (const std::runtime_error& error) {
-        QCOMPARE(QString::fromUtf8(error.what()),
-                 QStringLiteral("ファイル \"%1\" は開けません。%2").arg(path, reason));
+        QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("ファイル \"%1\" は開けません。%2")
+                                                      .arg(QDir::toNativeSeparators(path), reason));
     }
 }
 

@@ -664,9 +664,14 @@ void WindowTest::withoutPicturesNoGameCanStart() {
         h.Create();
         QFAIL("a missing picture file must fail");
     } catch (const std::runtime_error& error) {
+#ifdef Q_OS_WIN
+        const QString reason = qt_error_string(2);  // ERROR_FILE_NOT_FOUND, in the system's words
+#else
+        const QString reason = QStringLiteral("No such file or directory");
+#endif
         const QString expected =
-            QStringLiteral("ファイル \"%1\" は開けません。No such file or directory")
-                .arg(QDir(h.Folder()).filePath(QStringLiteral("ZorPatn.bmp")));
+            QStringLiteral("ファイル \"%1\" は開けません。%2")
+                .arg(QDir::toNativeSeparators(QDir(h.Folder()).filePath("ZorPatn.bmp")), reason);
         QCOMPARE(QString::fromUtf8(error.what()), expected);
     }
     QCOMPARE(h.form->StatusBar().Text(0), QString());
