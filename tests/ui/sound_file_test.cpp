@@ -8,10 +8,13 @@
 #include "module_sound_output.h"
 #include "openal_sound_output.h"
 #include "pcm_sound.h"
+#include "placed_file.h"
 #include "pulse_sound_output.h"
 #include "wave_header.h"
 
 using namespace zorvel::sound;
+using zorvel::testing::FileKind;
+using zorvel::testing::PlaceFile;
 
 namespace {
 
@@ -117,14 +120,19 @@ void SoundFileTest::incompleteFilesAreRefused() {
 // Each file through both outputs: the sound server's and OpenAL.
 void SoundFileTest::unplayableFilesGiveTheDefaultSound_data() {
     QTest::addColumn<bool>("throughServer");
+    QTest::addColumn<FileKind>("kind");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("exists");
     QTest::addColumn<int>("beeps");
     for (const bool server : {true, false}) {
-        const auto row = [server](const char* name) -> QTestData& {
-            return QTest::addRow("%s, %s", server ? "server" : "OpenAL", name) << server;
+        const auto row = [server](const char* name,
+                                  FileKind kind = FileKind::Regular) -> QTestData& {
+            return QTest::addRow("%s, %s", server ? "server" : "OpenAL", name) << server << kind;
         };
         row("missing") << QByteArray() << false << 1;
+        row("a FIFO", FileKind::Fifo) << QByteArray() << true << 1;
+        row("a directory", FileKind::Directory) << QByteArray() << true << 1;
+        row("a link to /dev/zero", FileKind::DeviceLink) << QByteArray() << true << 1;
         row("empty") << QByteArray() << true << 1;
         row("random bytes") << QByteArray(5000, '\x9c') << true << 1;
         row("cut short") << kGood.left(100) << true << 1;
@@ -149,21 +157,19 @@ void SoundFileTest::unplayableFilesGiveTheDefaultSound_data() {
 
 void SoundFileTest::unplayableFilesGiveTheDefaultSound() {
     QFETCH(bool, throughServer);
+    QFETCH(FileKind, kind);
     QFETCH(QByteArray, bytes);
     QFETCH(bool, exists);
     QFETCH(int, beeps);
     QTemporaryDir folder;
     QDir::setCurrent(folder.path());
-    if (exists) {
-        QFile file(QStringLiteral("ZorTurn0.wav"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    if (exists) PlaceFile(kStoneSound, kind, bytes);
     int beeped = 0;
     const auto beep = [&] { ++beeped; };
     const std::unique_ptr<SoundOutput> sound =
         throughServer ? std::unique_ptr<SoundOutput>(std::make_unique<PulseSoundOutput>(beep))
                       : std::make_unique<OpenAlSoundOutput>(beep);
+    QTRY_VERIFY(sound->SoundsRead());
     sound->Play(QStringLiteral("ZorTurn0.wav"));
     QCOMPARE(beeped, beeps);
     sound->Play(QStringLiteral("ZorTurn0.wav"));
@@ -194,6 +200,8 @@ void SoundFileTest::programPlaysThroughTheSoundModule() {
     int beeped = 0;
     ModuleSoundOutput sound(moduleThere ? QStringLiteral(ZORVEL_RUNTIME_DIR) : folder.path(),
                             [&] { ++beeped; });
+    sound.Prepare();
+    QTRY_VERIFY(sound.SoundsRead());
     sound.Play(kStoneSound);
     sound.Play(kStoneSound);
     QCOMPARE(beeped, 2 * beeps);
