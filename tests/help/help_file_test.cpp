@@ -359,7 +359,7 @@ void HelpFileTest::foreignResourcesAreNotLoaded() {
         PlaceFile(folder.filePath(QStringLiteral("zero.%1").arg(kind)), FileKind::DeviceLink);
     }
     PageBrowser browser(
-        QStringLiteral("<html><head><link rel=\"stylesheet\" href=\"%1\"></head>"
+        QStringLiteral("<html><head><link rel=\"stylesheet\" type=\"text/css\" href=\"%1\"></head>"
                        "<body><h1>Heading</h1><p><img src=\"%2\"></p></body></html>")
             .arg(styleSheet.arg(folder.path()), picture.arg(folder.path())));
     browser.SetHelpFile(file_.get());
