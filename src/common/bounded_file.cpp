@@ -15,7 +15,7 @@ namespace zorvel::common {
 #ifdef _WIN32
 
 // Windows keeps no FIFOs or devices among a folder's files; a directory is the one thing to refuse.
-RegularFile::RegularFile(const QString& path) : path_(path), file_(path) {
+RegularFile::RegularFile(const QString& path) : file_(path) {
     if (QFileInfo(path).exists() && !QFileInfo(path).isFile()) {
         error_ = kNotRegular;
     } else if (!file_.open(QIODevice::ReadOnly)) {
@@ -24,14 +24,14 @@ RegularFile::RegularFile(const QString& path) : path_(path), file_(path) {
 }
 
 QString RegularFile::OpenedName() const {
-    return path_;
+    return file_.fileName();
 }
 
 #else
 
 // O_NONBLOCK lets a FIFO open without a writer; fstat on the same descriptor then tells what was
 // opened, so that nothing can be swapped in between.
-RegularFile::RegularFile(const QString& path) : path_(path) {
+RegularFile::RegularFile(const QString& path) {
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {

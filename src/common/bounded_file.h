@@ -31,7 +31,6 @@ class RegularFile {
     QString OpenedName() const;
 
   private:
-    QString path_;
     QFile file_;
     QString error_;
 };
