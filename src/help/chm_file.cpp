@@ -3,6 +3,7 @@
 #include <QFile>
 #include <utility>
 
+#include "bounded_file.h"
 #include "chm_limits.h"
 
 namespace zorvel::help {
@@ -20,9 +21,10 @@ int CollectObject(ChmHandle*, ChmUnitInfo* unit, void* context) {
 
 ChmFile::ChmFile(std::shared_ptr<const ChmApi> api, const QString& fileName)
     : api_(std::move(api)) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || !ChmDirectoryIsSane(file)) return;
-    handle_ = api_->open(QFile::encodeName(fileName).constData());
+    // The library opens the file by name: it is given the name of the one checked here.
+    common::RegularFile file(fileName);
+    if (!file.isOpen() || !ChmDirectoryIsSane(file.file())) return;
+    handle_ = api_->open(QFile::encodeName(file.OpenedName()).constData());
     if (handle_ && !CompressionIsSane()) {
         api_->close(handle_);
         handle_ = nullptr;

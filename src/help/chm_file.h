@@ -19,7 +19,8 @@ class ChmFile {
     // Enumeration stops after this many objects.
     static constexpr int kMaxObjectCount = 100000;
 
-    // Files whose sizes would make the library allocate without bound are not opened.
+    // Files whose sizes would make the library allocate without bound are not opened, nor anything
+    // but a regular file.
     ChmFile(std::shared_ptr<const ChmApi> api, const QString& fileName);
     ~ChmFile();
     ChmFile(const ChmFile&) = delete;

@@ -5,6 +5,7 @@
 #include <QTextDocument>
 
 #include "chm_file.h"
+#include "help_picture.h"
 #include "help_url.h"
 #include "high_resolution_path.h"
 #include "html_text.h"
@@ -22,34 +23,43 @@ void HelpBrowser::SetHelpFile(const ChmFile* file) {
     clear();
 }
 
+// Every answer is a value, also for what the file does not hold: for none, Qt would look for the
+// name on the disk itself.
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     const QString path = ArchivePath(source().resolved(name));
-    if (type == QTextDocument::ImageResource && devicePixelRatioF() > 1) {
-        QImage twin = HighResolutionPicture(path);
-        if (!twin.isNull()) return twin;
-    }
+    if (type == QTextDocument::ImageResource) return Picture(path);
     const std::optional<QByteArray> data =
         file_ && !path.isEmpty() ? file_->Read(path) : std::nullopt;
-    if (!data) {
-        return type == QTextDocument::HtmlResource && !path.isEmpty()
-                   ? QStringLiteral("<p>ページ \"%1\" はヘルプファイルの中にありません。</p>")
-                         .arg(path.toHtmlEscaped())
-                   : QVariant();
+    switch (type) {
+        case QTextDocument::HtmlResource:
+            if (data) return DecodeHtml(*data);
+            return path.isEmpty()
+                       ? QVariant()
+                       : QStringLiteral("<p>ページ \"%1\" はヘルプファイルの中にありません。</p>")
+                             .arg(path.toHtmlEscaped());
+        case QTextDocument::StyleSheetResource:
+            return data ? DecodeHtml(*data) : QString();
+        default:
+            return data.value_or(QByteArray());
     }
-    if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource) {
-        return DecodeHtml(*data);
-    }
-    return *data;
 }
 
-QImage HelpBrowser::HighResolutionPicture(const QString& path) const {
-    if (!file_ || path.isEmpty()) return {};
-    QImage picture;
-    if (const std::optional<QByteArray> data = file_->Read(common::HighResolutionPath(path))) {
-        picture.loadFromData(*data);
-        picture.setDevicePixelRatio(2);
+QImage HelpBrowser::Picture(const QString& path) const {
+    if (!file_ || path.isEmpty()) return MissingPicture();
+    if (devicePixelRatioF() > 1) {
+        QImage twin = Decoded(common::HighResolutionPath(path));
+        if (!twin.isNull()) {
+            twin.setDevicePixelRatio(2);
+            return twin;
+        }
     }
-    return picture;
+    const QImage picture = Decoded(path);
+    return picture.isNull() ? MissingPicture() : picture;
+}
+
+QImage HelpBrowser::Decoded(const QString& path) const {
+    const std::optional<QByteArray> data = file_->Read(path);
+    return data ? DecodePicture(*data) : QImage();
 }
 
 void HelpBrowser::FollowLink(const QUrl& link) {

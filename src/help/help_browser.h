@@ -8,7 +8,8 @@ namespace zorvel::help {
 class ChmFile;
 
 // Shows the pages of an open help file. Pages, pictures and style sheets come from inside the file
-// only; nothing is ever fetched from elsewhere. A click on a web link hands it to the desktop's
+// only, whatever URL a page names them by; nothing is ever fetched from elsewhere, and what the
+// file does not hold is shown as missing. A click on a web link hands it to the desktop's
 // browser; any other foreign link is ignored.
 class HelpBrowser : public QTextBrowser {
     Q_OBJECT
@@ -22,9 +23,12 @@ class HelpBrowser : public QTextBrowser {
     QVariant loadResource(int type, const QUrl& name) override;
 
   private:
-    // On a high-resolution screen a picture is shown from its twin of twice the resolution, when
-    // the file holds one, at the picture's own logical size. Null when there is none.
-    QImage HighResolutionPicture(const QString& path) const;
+    // A picture of the file, or the sign for a missing one. On a high-resolution screen it is shown
+    // from its twin of twice the resolution, when the file holds one, at the picture's own logical
+    // size.
+    QImage Picture(const QString& path) const;
+    // Null when the file holds no such picture, or one that is not decoded.
+    QImage Decoded(const QString& path) const;
     void FollowLink(const QUrl& link);
 
     const ChmFile* file_ = nullptr;

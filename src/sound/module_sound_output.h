@@ -18,6 +18,7 @@ class ModuleSoundOutput final : public SoundOutput {
     void Play(const QString& fileName) override;
     void Prepare() override;
     bool Preparing() const override { return output_ != nullptr && output_->Preparing(); }
+    bool SoundsRead() const override { return output_ == nullptr || output_->SoundsRead(); }
 
   private:
     QString folder_;

@@ -82,10 +82,11 @@ void OpenAlDevice::State::Close() {
     if (device != nullptr) alcCloseDevice(device);
 }
 
-OpenAlDevice::OpenAlDevice(bool tellFailure) {
+OpenAlDevice::OpenAlDevice(bool tellFailure, std::function<void()> first) {
     state_->tellFailure = tellFailure;
     GivenUp();  // made before the first opening, so that it is gone before OpenAL
-    opener_ = std::thread([state = state_] {
+    opener_ = std::thread([state = state_, first = std::move(first)] {
+        if (first) first();
         state->Open();
         if (state->done.exchange(true, std::memory_order_acq_rel)) {
             state->Close();

@@ -4,6 +4,7 @@
 #include <AL/alext.h>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -13,8 +14,9 @@ namespace zorvel::sound {
 // that does not answer holds the opening up for half a minute, and the game must not wait for it.
 class OpenAlDevice {
   public:
-    // `tellFailure`: whether a device that cannot be opened says so.
-    explicit OpenAlDevice(bool tellFailure = true);
+    // `tellFailure`: whether a device that cannot be opened says so. `first` runs on the opening
+    // thread before the opening, which may outlive the device: it must own what it works on.
+    explicit OpenAlDevice(bool tellFailure = true, std::function<void()> first = {});
     ~OpenAlDevice();
     OpenAlDevice(const OpenAlDevice&) = delete;
     OpenAlDevice& operator=(const OpenAlDevice&) = delete;

@@ -38,7 +38,9 @@ OpenAlSoundOutput::OpenAlSoundOutput(std::function<void()> beep, const QString& 
     if (!settingsFile.isEmpty() && !qEnvironmentVariableIsSet("ALSOFT_CONF") &&
         QFileInfo::exists(settingsFile))
         qputenv("ALSOFT_CONF", QFile::encodeName(settingsFile));
-    device_ = std::make_unique<OpenAlDevice>();
+    for (const QString& fileName : {kStoneSound, kComputerSound})
+        sounds_->byPath.insert(QDir::current().absoluteFilePath(fileName), {});
+    device_ = std::make_unique<OpenAlDevice>(true, [sounds = sounds_] { sounds->Read(); });
     sinceOpened_.start();
     rest_.setSingleShot(true);
     QObject::connect(&rest_, &QTimer::timeout, [this] { RestWhenEnded(); });
@@ -53,7 +55,7 @@ OpenAlSoundOutput::~OpenAlSoundOutput() {
 // The buffers belong to the device.
 void OpenAlSoundOutput::DeleteBuffers() {
     device_->Unbind();
-    for (Sound& sound : sounds_) {
+    for (Sound& sound : sounds_->byPath) {
         if (sound.buffer != 0) alDeleteBuffers(1, &sound.buffer);
         sound.buffer = 0;
     }
@@ -84,40 +86,47 @@ void OpenAlSoundOutput::ReopenIfLost() {
     reopenWaitMs_ = std::min(2 * reopenWaitMs_, kLongestReopenMs);
 }
 
-OpenAlSoundOutput::Sound& OpenAlSoundOutput::SoundFor(const QString& path) {
-    auto found = sounds_.find(path);
-    if (found != sounds_.end()) return *found;
-    Sound sound;
-    const PcmSound pcm = PcmSoundOfFile(path);
-    sound.format = FormatOf(pcm);
-    sound.sampleRate = pcm.sampleRate;
-    sound.samples = pcm.samples;
-    // The wait for its end is a timer's, which holds an int.
-    sound.lengthMs = static_cast<int>(
-        std::min<qint64>(pcm.LengthMs(), std::numeric_limits<int>::max() - kMixingMs));
-    return *sounds_.insert(path, sound);
+void OpenAlSoundOutput::Sounds::Read() {
+    for (auto it = byPath.begin(); it != byPath.end(); ++it) {
+        const PcmSound pcm = PcmSoundOfFile(it.key());
+        Sound& sound = it.value();
+        sound.format = FormatOf(pcm);
+        sound.sampleRate = pcm.sampleRate;
+        sound.samples = pcm.samples;
+        // The wait for its end is a timer's, which holds an int.
+        sound.lengthMs = static_cast<int>(
+            std::min<qint64>(pcm.LengthMs(), std::numeric_limits<int>::max() - kMixingMs));
+    }
+    read.store(true, std::memory_order_release);
+}
+
+OpenAlSoundOutput::Sound* OpenAlSoundOutput::SoundFor(const QString& fileName) {
+    const auto found = sounds_->byPath.find(QDir::current().absoluteFilePath(fileName));
+    return found != sounds_->byPath.end() ? &found.value() : nullptr;
 }
 
 void OpenAlSoundOutput::Play(const QString& fileName) {
+    // Not waiting for the files: what is asked for before they are read is not heard.
+    if (!SoundsRead()) return;
     ReopenIfLost();
     const unsigned source = device_->Source();
     if (source != 0) alSourceStop(source);
-    Sound& sound = SoundFor(QDir::current().absoluteFilePath(fileName));
-    if (sound.format == AL_NONE) {
+    Sound* sound = SoundFor(fileName);
+    if (sound == nullptr || sound->format == AL_NONE) {
         RestWhenEnded();
         beep_();
         return;
     }
     if (source == 0) return;
     device_->Wake();
-    if (sound.buffer == 0) {
-        alGenBuffers(1, &sound.buffer);
-        alBufferData(sound.buffer, sound.format, sound.samples.constData(),
-                     static_cast<ALsizei>(sound.samples.size()), sound.sampleRate);
+    if (sound->buffer == 0) {
+        alGenBuffers(1, &sound->buffer);
+        alBufferData(sound->buffer, sound->format, sound->samples.constData(),
+                     static_cast<ALsizei>(sound->samples.size()), sound->sampleRate);
     }
-    alSourcei(source, AL_BUFFER, static_cast<ALint>(sound.buffer));
+    alSourcei(source, AL_BUFFER, static_cast<ALint>(sound->buffer));
     alSourcePlay(source);
-    rest_.start(sound.lengthMs + kMixingMs);
+    rest_.start(sound->lengthMs + kMixingMs);
 }
 
 void OpenAlSoundOutput::RestWhenEnded() {

@@ -1,7 +1,6 @@
 #include "pcm_sound.h"
 
-#include <QFile>
-
+#include "bounded_file.h"
 #include "wave_header.h"
 
 namespace zorvel::sound {
@@ -27,9 +26,8 @@ PcmSound PcmSoundOf(QByteArrayView waveFile) {
 }
 
 PcmSound PcmSoundOfFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxSoundFileBytes) return {};
-    return PcmSoundOf(file.readAll());
+    const std::optional<QByteArray> bytes = common::RegularFile(path).ReadAll(kMaxSoundFileBytes);
+    return bytes ? PcmSoundOf(*bytes) : PcmSound{};
 }
 
 }  // namespace zorvel::sound

@@ -28,7 +28,8 @@ struct PcmSound {
 
 // The sound a wave file's bytes hold.
 PcmSound PcmSoundOf(QByteArrayView waveFile);
-// The sound of a wave file: none when it is missing or larger than kMaxSoundFileBytes.
+// The sound of a wave file: none when it is missing, not a regular file or larger than
+// kMaxSoundFileBytes.
 PcmSound PcmSoundOfFile(const QString& path);
 
 }  // namespace zorvel::sound

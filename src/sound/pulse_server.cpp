@@ -4,6 +4,7 @@
 
 #include <QtGlobal>
 #include <algorithm>
+#include <utility>
 
 namespace zorvel::sound {
 namespace {
@@ -37,14 +38,17 @@ PulseServer::PulseServer(std::function<void(pa_context*)> connected, std::functi
     retry_ = api_->time_new(
         api_, nullptr,
         [](pa_mainloop_api*, pa_time_event*, const timeval*, void* server) {
-            static_cast<PulseServer*>(server)->Connect();
+            auto& self = *static_cast<PulseServer*>(server);
+            if (self.first_) std::exchange(self.first_, nullptr)();
+            self.Connect();
         },
         this);
 }
 
 // Even the first connection is made on the server's thread: making one reads settings that may
 // take a while.
-void PulseServer::Start() {
+void PulseServer::Start(std::function<void()> first) {
+    first_ = std::move(first);
     RetryIn(0);
     pa_threaded_mainloop_start(loop_);
 }

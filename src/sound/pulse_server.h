@@ -20,8 +20,8 @@ class PulseServer {
     PulseServer(const PulseServer&) = delete;
     PulseServer& operator=(const PulseServer&) = delete;
 
-    // Starts the server's thread, which makes the first connection.
-    void Start();
+    // Starts the server's thread, which runs `first` and then makes the first connection.
+    void Start(std::function<void()> first);
 
     // Holds the server's thread off while another thread works on the connection and its streams.
     class Locked {
@@ -53,6 +53,7 @@ class PulseServer {
 
     std::function<void(pa_context*)> connected_;
     std::function<void()> lost_;
+    std::function<void()> first_;
     pa_threaded_mainloop* loop_;
     pa_mainloop_api* api_;
     pa_context* context_ = nullptr;

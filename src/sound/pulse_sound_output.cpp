@@ -38,8 +38,9 @@ void Cancel(pa_operation*& operation) {
 PulseSoundOutput::PulseSoundOutput(std::function<void()> beep)
     : beep_(beep ? std::move(beep) : [] { QApplication::beep(); }),
       server_([this](pa_context* context) { OpenStreams(context); }, [this] { CloseStreams(); }) {
-    for (const QString& fileName : {kStoneSound, kComputerSound}) SoundFor(fileName);
-    server_.Start();
+    for (const QString& fileName : {kStoneSound, kComputerSound})
+        sounds_[QDir::current().absoluteFilePath(fileName)].output = this;
+    server_.Start([this] { ReadSounds(); });
 }
 
 PulseSoundOutput::~PulseSoundOutput() {
@@ -48,6 +49,7 @@ PulseSoundOutput::~PulseSoundOutput() {
 }
 
 bool PulseSoundOutput::Preparing() const {
+    if (!SoundsRead()) return true;
     const PulseServer::Locked locked(server_);
     if (server_.Ready() == nullptr) return true;
     return std::any_of(sounds_.begin(), sounds_.end(), [](const auto& entry) {
@@ -56,33 +58,38 @@ bool PulseSoundOutput::Preparing() const {
     });
 }
 
-PulseSoundOutput::Sound& PulseSoundOutput::SoundFor(const QString& fileName) {
-    const QString path = QDir::current().absoluteFilePath(fileName);
-    if (auto found = sounds_.find(path); found != sounds_.end()) return found->second;
-    Sound sound;
-    sound.output = this;
-    const PcmSound pcm = PcmSoundOfFile(path);
-    sound.format = FormatOf(pcm);
-    if (pa_sample_spec_valid(&sound.format)) sound.samples = pcm.samples;
-    return sounds_.emplace(path, std::move(sound)).first->second;
+void PulseSoundOutput::ReadSounds() {
+    for (auto& [path, sound] : sounds_) {
+        const PcmSound pcm = PcmSoundOfFile(path);
+        sound.format = FormatOf(pcm);
+        if (pa_sample_spec_valid(&sound.format)) sound.samples = pcm.samples;
+    }
+    read_.store(true, std::memory_order_release);
+}
+
+PulseSoundOutput::Sound* PulseSoundOutput::SoundFor(const QString& fileName) {
+    const auto found = sounds_.find(QDir::current().absoluteFilePath(fileName));
+    return found != sounds_.end() ? &found->second : nullptr;
 }
 
 void PulseSoundOutput::Play(const QString& fileName) {
+    // Not waiting for the files: what is asked for before they are read is not heard.
+    if (!SoundsRead()) return;
     {
         const PulseServer::Locked locked(server_);
-        Sound& sound = SoundFor(fileName);
+        Sound* sound = SoundFor(fileName);
         for (auto& [path, other] : sounds_) Stop(other);
-        if (pa_sample_spec_valid(&sound.format)) {
+        if (sound != nullptr && pa_sample_spec_valid(&sound->format)) {
             pa_context* context = server_.Ready();
             if (context == nullptr) {
                 server_.TrySoon();
                 return;
             }
-            if (sound.stream == nullptr) OpenStream(sound, context);
-            if (pa_stream_get_state(sound.stream) == PA_STREAM_READY)
-                Start(sound);
+            if (sound->stream == nullptr) OpenStream(*sound, context);
+            if (pa_stream_get_state(sound->stream) == PA_STREAM_READY)
+                Start(*sound);
             else
-                sound.startWhenReady = true;
+                sound->startWhenReady = true;
             return;
         }
     }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <atomic>
 #include <functional>
 #include <map>
 
@@ -21,16 +22,18 @@ namespace zorvel::sound {
 // server is reached again as soon as it is back.
 class PulseSoundOutput final : public SoundOutput {
   public:
-    // `beep` gives the default sound; by default the desktop's. The program's two sounds are read
-    // at once, so that their streams are ready before the first of them is played.
+    // `beep` gives the default sound; by default the desktop's. The program's two sounds, of the
+    // current directory, are read at once on the server's thread, before it first reaches the
+    // server: a file never holds the caller up, and the streams are ready before the first sound.
     explicit PulseSoundOutput(std::function<void()> beep = {});
     ~PulseSoundOutput() override;
     PulseSoundOutput(const PulseSoundOutput&) = delete;
     PulseSoundOutput& operator=(const PulseSoundOutput&) = delete;
 
     void Play(const QString& fileName) override;
-    // Until the server has answered and the streams are open.
+    // Until the sounds are read, the server has answered and the streams are open.
     bool Preparing() const override;
+    bool SoundsRead() const override { return read_.load(std::memory_order_acquire); }
 
   private:
     struct Sound {
@@ -42,8 +45,10 @@ class PulseSoundOutput final : public SoundOutput {
         bool startWhenReady = false;
     };
 
-    // The sound of a file of the current directory, read on its first use.
-    Sound& SoundFor(const QString& fileName);
+    // On the server's thread, before anything else.
+    void ReadSounds();
+    // One of the program's sounds; none for another file, which the output does not play.
+    Sound* SoundFor(const QString& fileName);
     // The rest run with the server's thread held off, or on it.
     void OpenStreams(pa_context* context);
     void OpenStream(Sound& sound, pa_context* context);
@@ -55,6 +60,7 @@ class PulseSoundOutput final : public SoundOutput {
 
     std::function<void()> beep_;
     std::map<QString, Sound> sounds_;  // by path; its elements stay where they are
+    std::atomic<bool> read_ = false;   // whether the sounds hold what their files do
     PulseServer server_;
 };
 

@@ -19,6 +19,9 @@ class SoundOutput {
     virtual void Prepare() {}
     // Whether it is still getting ready: the sounds asked for meanwhile are not heard.
     virtual bool Preparing() const { return false; }
+    // Whether the program's sounds have been read. An output that reads them off the caller's
+    // thread hears nothing asked for before, not even the default sound.
+    virtual bool SoundsRead() const { return true; }
 };
 
 }  // namespace zorvel::sound

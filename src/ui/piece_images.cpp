@@ -1,11 +1,11 @@
 #include "piece_images.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <stdexcept>
 
 #include "bmp_header.h"
+#include "bounded_file.h"
 #include "high_resolution_path.h"
 
 namespace zorvel::ui {
@@ -35,10 +35,11 @@ QImage MakeTealTransparent(const QImage& frame) {
 // first. Throws with the error box's text when it cannot be used.
 QImage ReadPattern(const QString& path, int scale) {
     const QString fullPath = QDir::current().absoluteFilePath(path);
-    QFile file(fullPath);
-    if (!file.open(QIODevice::ReadOnly)) FailToOpen(fullPath, file.errorString());
-    if (file.size() > kMaxFileBytes) FailToOpen(fullPath, QStringLiteral("The file is too large"));
-    const QByteArray bytes = file.readAll();
+    common::RegularFile file(fullPath);
+    if (!file.isOpen()) FailToOpen(fullPath, file.errorString());
+    const std::optional<QByteArray> read = file.ReadAll(kMaxFileBytes);
+    if (!read) FailToOpen(fullPath, QStringLiteral("The file is too large"));
+    const QByteArray& bytes = *read;
     const QString problem = CheckBmpHeader(bytes, kFramesPerSet * kCellPixels * scale,
                                            kImageSets * kCellPixels * scale);
     if (!problem.isEmpty()) FailToOpen(fullPath, problem);

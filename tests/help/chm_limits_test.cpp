@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+#include <memory>
 
 #include "chm_file.h"
 #include "chm_help.h"
@@ -67,6 +68,15 @@ QByteArray InSectionTwo(QByteArray bytes, const char* path) {
     return bytes;
 }
 
+// Between the check and the library's opening, the checked file is replaced under its name.
+QString replacement;
+QString replaced;
+ChmHandle* OpenAfterReplacing(const char* fileName) {
+    if (!QFile::remove(replaced) || !QFile::rename(replacement, replaced))
+        qFatal("cannot replace the test's help file");
+    return HelpReader()->open(fileName);
+}
+
 }  // namespace
 
 class ChmLimitsTest : public QObject {
@@ -84,6 +94,7 @@ class ChmLimitsTest : public QObject {
 void ChmLimitsTest::dangerousFilesAreRefused_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("opens");
+    QTest::addColumn<bool>("replacedAfterCheck");  // by an empty file, before the library opens it
     const QByteArray real = HelpFileBytes();
     const qsizetype directory = qFromLittleEndian<qint64>(real.constData() + kDirectoryOffsetAt);
     const qsizetype chunkSize = directory + kChunkSizeInDirectory;
@@ -91,43 +102,56 @@ void ChmLimitsTest::dangerousFilesAreRefused_data() {
     const qsizetype control = ObjectOffset(real, kControlDataPath);
     QVERIFY(blockSize > kBlockSizeInResetTable && control > 0);
 
-    QTest::newRow("as compiled") << real << true;
+    QTest::newRow("as compiled") << real << true << false;
+    // The library reads the file that was checked, not what lies at its name by then.
+    QTest::newRow("as compiled, replaced after the check") << real << true << true;
     QTest::newRow("directory chunks of 4 GiB")
-        << With<quint32>(real, chunkSize, 0xf0000000u) << false;
-    QTest::newRow("directory chunks of 0 bytes") << With<quint32>(real, chunkSize, 0) << false;
+        << With<quint32>(real, chunkSize, 0xf0000000u) << false << false;
+    QTest::newRow("directory chunks of 0 bytes")
+        << With<quint32>(real, chunkSize, 0) << false << false;
     QTest::newRow("directory beyond the end")
-        << With<quint64>(real, kDirectoryOffsetAt, real.size()) << false;
+        << With<quint64>(real, kDirectoryOffsetAt, real.size()) << false << false;
     QTest::newRow("entry list in a circle")
-        << With<qint32>(real, directory + kDirectoryHeaderSize + kNextInListChunk, 0) << false;
+        << With<qint32>(real, directory + kDirectoryHeaderSize + kNextInListChunk, 0) << false
+        << false;
     QTest::newRow("index in a circle")
         << WithIndexInACircle(real, directory,
                               qFromLittleEndian<quint32>(real.constData() + chunkSize))
-        << false;
+        << false << false;
     QTest::newRow("compressed blocks of 4 GiB")
-        << With<quint64>(real, blockSize, 0xf0000000u) << false;
-    QTest::newRow("compressed blocks of 0 bytes") << With<quint64>(real, blockSize, 0) << false;
+        << With<quint64>(real, blockSize, 0xf0000000u) << false << false;
+    QTest::newRow("compressed blocks of 0 bytes")
+        << With<quint64>(real, blockSize, 0) << false << false;
     QTest::newRow("compression window of 0 bytes")
-        << With<quint32>(real, control + kWindowSizeInControlData, 0) << false;
+        << With<quint32>(real, control + kWindowSizeInControlData, 0) << false << false;
     QTest::newRow("compression window of 2 bytes")
-        << With<quint32>(real, control + kVersionInControlData, 1) << false;
+        << With<quint32>(real, control + kVersionInControlData, 1) << false << false;
     QTest::newRow("compression control data unsigned")
-        << With<quint32>(real, control + kSignatureInControlData, 0) << false;
+        << With<quint32>(real, control + kSignatureInControlData, 0) << false << false;
     QTest::newRow("compression control data in a third section")
-        << InSectionTwo(real, kControlDataPath) << false;
+        << InSectionTwo(real, kControlDataPath) << false << false;
     QTest::newRow("compression reset table in a third section")
-        << InSectionTwo(real, kChmResetTablePath) << false;
+        << InSectionTwo(real, kChmResetTablePath) << false << false;
 }
 
 void ChmLimitsTest::dangerousFilesAreRefused() {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, opens);
+    QFETCH(bool, replacedAfterCheck);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("zorvel.chm"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
     file.close();
-    const ChmFile help(HelpReader(), path);
+    auto api = std::make_shared<ChmApi>(*HelpReader());
+    if (replacedAfterCheck) {
+        replacement = folder.filePath(QStringLiteral("empty.chm"));
+        replaced = path;
+        QVERIFY(QFile(replacement).open(QIODevice::WriteOnly));
+        api->open = &OpenAfterReplacing;
+    }
+    const ChmFile help(api, path);
     QCOMPARE(help.isOpen(), opens);
     QCOMPARE(help.Read(QStringLiteral("/index.html")).has_value(), opens);
 }

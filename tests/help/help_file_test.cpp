@@ -1,3 +1,5 @@
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -13,18 +15,24 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTextObjectInterface>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <memory>
 
 #include "chm_file.h"
 #include "chm_help.h"
+#include "help_browser.h"
+#include "help_picture.h"
 #include "help_url.h"
 #include "help_window.h"
 #include "html_text.h"
+#include "placed_file.h"
 #include "sitemap.h"
 
 using namespace zorvel::help;
+using zorvel::testing::FileKind;
+using zorvel::testing::PlaceFile;
 
 namespace {
 
@@ -45,6 +53,21 @@ QString MessageFor(const QString& path) {
     return QStringLiteral("ヘルプファイル \"%1\" を開けません。")
         .arg(QDir::toNativeSeparators(path));
 }
+
+// A page the help file might hold, served under kPage; everything it names comes from the file.
+const QUrl kPage(QStringLiteral("chm:/hostile/page.html"));
+
+class PageBrowser : public HelpBrowser {
+  public:
+    explicit PageBrowser(QString page) : page_(std::move(page)) {}
+    QVariant loadResource(int type, const QUrl& name) override {
+        if (type == QTextDocument::HtmlResource && name == kPage) return page_;
+        return HelpBrowser::loadResource(type, name);
+    }
+
+  private:
+    QString page_;
+};
 
 // Stands in for the desktop's browser.
 class UrlCatcher : public QObject {
@@ -71,6 +94,23 @@ QColor HeadingColor(const QTextDocument& document) {
         }
     }
     return {};
+}
+
+// The sizes of a page's pictures as its layout draws them: of what the viewer gave, or of what Qt
+// read in its place.
+QList<QSizeF> ShownPictureSizes(QTextDocument& document) {
+    QList<QSizeF> sizes;
+    QTextObjectInterface* pictures =
+        document.documentLayout()->handlerForObject(QTextFormat::ImageObject);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.charFormat().isImageFormat())
+                sizes.append(
+                    pictures->intrinsicSize(&document, fragment.position(), fragment.charFormat()));
+        }
+    }
+    return sizes;
 }
 
 PageParts PartsOf(const QTextDocument& document) {
@@ -105,6 +145,8 @@ class HelpFileTest : public QObject {
     void picturesForTheScreen();
     void foreignResourcesAreNotLoaded_data();
     void foreignResourcesAreNotLoaded();
+    void picturesAreDecodedWithinALimit_data();
+    void picturesAreDecodedWithinALimit();
     void unreadableFile_data();
     void unreadableFile();
     void everyTruncationIsReported();
@@ -198,7 +240,7 @@ void HelpFileTest::pages() {
     QCOMPARE(HeadingColor(*browser->document()), QColor(headingRule.match(styleSheet).captured(1)));
     for (const QString& picture : parts.pictures) {
         const QVariant data = browser->loadResource(QTextDocument::ImageResource, QUrl(picture));
-        QVERIFY2(!QImage::fromData(data.toByteArray()).isNull(), qPrintable(picture));
+        QVERIFY2(data.value<QImage>() != MissingPicture(), qPrintable(picture));
     }
 
     // Every page, picture and style sheet that the page's source names is inside the file.
@@ -249,6 +291,10 @@ void HelpFileTest::links_data() {
                           << "" << welcome << "";
     QTest::newRow("local file") << "file:///etc/passwd"
                                 << "" << welcome << "";
+    QTest::newRow("local file in capitals") << "FILE:///etc/passwd"
+                                            << "" << welcome << "";
+    QTest::newRow("path without a scheme") << "/etc/passwd"
+                                           << "chm:/etc/passwd" << welcome << "";
     QTest::newRow("script") << "javascript:alert(1)"
                             << "" << welcome << "";
 }
@@ -288,32 +334,100 @@ void HelpFileTest::picturesForTheScreen() {
     QFETCH(QSize, size);
     auto* browser = window_->findChild<QTextBrowser*>();
     const QVariant data = browser->loadResource(QTextDocument::ImageResource, url);
-    const QImage picture = data.typeId() == QMetaType::QImage
-                               ? data.value<QImage>()
-                               : QImage::fromData(data.toByteArray());
+    const QImage picture = data.value<QImage>();
     const qreal ratio = browser->devicePixelRatioF();
     QCOMPARE(picture.devicePixelRatio(), ratio);
     QCOMPARE(picture.size(), size * ratio);
 }
 
+// A page of the file that names a picture and a style sheet outside it, in the folder of the test:
+// a real one, a FIFO or a link to /dev/zero. Nothing is read from there; the picture is shown as
+// missing and the style sheet is not applied.
 void HelpFileTest::foreignResourcesAreNotLoaded_data() {
-    QTest::addColumn<QUrl>("url");
-    QTest::newRow("local file") << QUrl("file:///etc/passwd");
-    QTest::newRow("web picture") << QUrl("http://example.org/picture.png");
-    QTest::newRow("program resource")
-        << QUrl("qrc:/qt-project.org/qmessagebox/images/qtlogo-64.png");
-    QTest::newRow("missing object") << QUrl("chm:/images/none.png");
+    QTest::addColumn<QString>("picture");  // %1: the folder
+    QTest::addColumn<QString>("styleSheet");
+    QTest::newRow("file: URLs") << "file://%1/picture.png"
+                                << "file://%1/style.css";
+    QTest::newRow("FILE: URLs") << "FILE://%1/picture.png"
+                                << "FILE://%1/style.css";
+    QTest::newRow("file: URLs without a host") << "file:%1/picture.png"
+                                               << "file:%1/style.css";
+    QTest::newRow("paths without a scheme") << "%1/picture.png"
+                                            << "%1/style.css";
+    QTest::newRow("relative paths") << "../../../../../../../..%1/picture.png"
+                                    << "../../../../../../../..%1/style.css";
+    QTest::newRow("FIFOs") << "file://%1/fifo.png"
+                           << "file://%1/fifo.css";
+    QTest::newRow("links to /dev/zero") << "file://%1/zero.png"
+                                        << "file://%1/zero.css";
+    QTest::newRow("program resources") << "qrc:/qt-project.org/qmessagebox/images/qtlogo-64.png"
+                                       << "qrc:/qt-project.org/qmessagebox/images/qtlogo-64.png";
+    QTest::newRow("program resources by path")
+        << ":/qt-project.org/qmessagebox/images/qtlogo-64.png"
+        << ":/qt-project.org/qmessagebox/images/qtlogo-64.png";
+    QTest::newRow("web") << "http://example.org/picture.png"
+                         << "http://example.org/style.css";
+    QTest::newRow("missing objects") << "chm:/images/none.png"
+                                     << "chm:/none.css";
 }
 
 void HelpFileTest::foreignResourcesAreNotLoaded() {
-    QFETCH(QUrl, url);
-    auto* browser = window_->findChild<QTextBrowser*>();
-    for (int type : {QTextDocument::ImageResource, QTextDocument::StyleSheetResource}) {
-        QVERIFY(browser->loadResource(type, url).isNull());
+    QFETCH(QString, picture);
+    QFETCH(QString, styleSheet);
+    QTemporaryDir folder;
+    QImage(7, 5, QImage::Format_RGB32).save(folder.filePath(QStringLiteral("picture.png")));
+    QFile css(folder.filePath(QStringLiteral("style.css")));
+    QVERIFY(css.open(QIODevice::WriteOnly));
+    css.write("h1 { color: #123456 }");
+    css.close();
+    for (const char* kind : {"png", "css"}) {
+        PlaceFile(folder.filePath(QStringLiteral("fifo.%1").arg(kind)), FileKind::Fifo);
+        PlaceFile(folder.filePath(QStringLiteral("zero.%1").arg(kind)), FileKind::DeviceLink);
     }
+    PageBrowser browser(
+        QStringLiteral("<html><head><link rel=\"stylesheet\" type=\"text/css\" href=\"%1\"></head>"
+                       "<body><h1>Heading</h1><p><img src=\"%2\"></p></body></html>")
+            .arg(styleSheet.arg(folder.path()), picture.arg(folder.path())));
+    browser.SetHelpFile(file_.get());
+    browser.setSource(kPage);
+
+    QVERIFY(HeadingColor(*browser.document()) != QColor(0x12, 0x34, 0x56));
+    QCOMPARE(ShownPictureSizes(*browser.document()), QList<QSizeF>{MissingPicture().size()});
+}
+
+// A picture of the file that would take more memory than any help page's is not decoded: a few
+// kilobytes of PNG can claim gigabytes.
+void HelpFileTest::picturesAreDecodedWithinALimit_data() {
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<bool>("decoded");
+    const auto picture = [](int width, int height, const char* kind) {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QByteArray data;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, kind);
+        return data;
+    };
+    QTest::newRow("PNG of 2048 x 2048") << picture(2048, 2048, "PNG") << true;
+    QTest::newRow("PNG of 2049 x 2048") << picture(2049, 2048, "PNG") << false;
+    QTest::newRow("JPEG") << picture(16, 16, "JPEG") << true;
+    QTest::newRow("BMP") << picture(16, 16, "BMP") << true;
+    QTest::newRow("SVG, which may name other files")
+        << QByteArray(
+               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"16\" height=\"16\">"
+               "<rect width=\"16\" height=\"16\"/></svg>")
+        << false;
+}
+
+void HelpFileTest::picturesAreDecodedWithinALimit() {
+    QFETCH(QByteArray, data);
+    QFETCH(bool, decoded);
+    QCOMPARE(!DecodePicture(data).isNull(), decoded);
 }
 
 void HelpFileTest::unreadableFile_data() {
+    QTest::addColumn<FileKind>("kind");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("exists");
 
@@ -322,24 +436,26 @@ void HelpFileTest::unreadableFile_data() {
     QRandomGenerator random(5);
     random.fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
 
-    QTest::newRow("missing") << QByteArray() << false;
-    QTest::newRow("empty") << QByteArray() << true;
-    QTest::newRow("header only") << real.left(100) << true;
-    QTest::newRow("random bytes") << noise << true;
-    QTest::newRow("real header, random rest") << real.left(0x60) + noise << true;
-    QTest::newRow("plain text") << QByteArray("<html>not compiled</html>") << true;
+    QTest::newRow("missing") << FileKind::Regular << QByteArray() << false;
+    QTest::newRow("empty") << FileKind::Regular << QByteArray() << true;
+    QTest::newRow("header only") << FileKind::Regular << real.left(100) << true;
+    QTest::newRow("random bytes") << FileKind::Regular << noise << true;
+    QTest::newRow("real header, random rest")
+        << FileKind::Regular << real.left(0x60) + noise << true;
+    QTest::newRow("plain text") << FileKind::Regular << QByteArray("<html>not compiled</html>")
+                                << true;
+    QTest::newRow("a FIFO") << FileKind::Fifo << QByteArray() << true;
+    QTest::newRow("a directory") << FileKind::Directory << QByteArray() << true;
+    QTest::newRow("a link to /dev/zero") << FileKind::DeviceLink << QByteArray() << true;
 }
 
 void HelpFileTest::unreadableFile() {
+    QFETCH(FileKind, kind);
     QFETCH(QByteArray, content);
     QFETCH(bool, exists);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("zorvel.chm"));
-    if (exists) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
+    if (exists) PlaceFile(path, kind, content);
 
     QWidget owner;
     auto* window = new HelpWindow(HelpReader(), &owner);

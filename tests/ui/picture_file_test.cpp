@@ -1,12 +1,12 @@
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
 #include "message_boxes.h"
 #include "piece_images.h"
+#include "placed_file.h"
 #include "window_harness.h"
 
 using namespace zorvel;
@@ -30,9 +30,7 @@ QByteArray WithSize(QByteArray bmp, qint32 width, qint32 height) {
 
 QString WritePatternFile(const QTemporaryDir& folder, const QByteArray& bytes) {
     const QString path = folder.filePath(QStringLiteral("ZorPatn.bmp"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write the test's pattern file");
+    PlaceFile(path, FileKind::Regular, bytes);
     return path;
 }
 
@@ -51,38 +49,54 @@ class PictureFileTest : public QObject {
 };
 
 void PictureFileTest::badFilesFailWithThePathAndAReason_data() {
+    QTest::addColumn<FileKind>("kind");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
     const QByteArray good = Bmp(MakePattern());
-    QTest::newRow("empty") << QByteArray() << "The file is not a BMP picture";
-    QTest::newRow("not a picture") << QByteArray(4000, 'x') << "The file is not a BMP picture";
-    QTest::newRow("a PNG") << [] {
+    const auto row = [](const char* name, const QByteArray& bytes) -> QTestData& {
+        return QTest::newRow(name) << FileKind::Regular << bytes;
+    };
+    row("empty", QByteArray()) << "The file is not a BMP picture";
+    row("not a picture", QByteArray(4000, 'x')) << "The file is not a BMP picture";
+    row("a PNG", [] {
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         MakePattern().save(&buffer, "PNG");
         return bytes;
-    }() << "The file is not a BMP picture";
-    QTest::newRow("header only") << good.left(30) << "The file is not a BMP picture";
-    QTest::newRow("truncated") << good.left(good.size() / 2) << "The BMP picture is truncated";
-    QTest::newRow("too small") << Bmp(MakePattern(400, 120))
-                               << "The picture is 400 x 120 pixels, smaller than 440 x 120";
-    QTest::newRow("too short") << Bmp(MakePattern(440, 80))
-                               << "The picture is 440 x 80 pixels, smaller than 440 x 120";
-    QTest::newRow("enormous") << WithSize(good, 1 << 30, 1 << 30)
-                              << "The picture is too large (1073741824 x 1073741824 pixels)";
+    }()) << "The file is not a BMP picture";
+    row("header only", good.left(30)) << "The file is not a BMP picture";
+    row("truncated", good.left(good.size() / 2)) << "The BMP picture is truncated";
+    row("too small", Bmp(MakePattern(400, 120)))
+        << "The picture is 400 x 120 pixels, smaller than 440 x 120";
+    row("too short", Bmp(MakePattern(440, 80)))
+        << "The picture is 440 x 80 pixels, smaller than 440 x 120";
+    row("enormous", WithSize(good, 1 << 30, 1 << 30))
+        << "The picture is too large (1073741824 x 1073741824 pixels)";
     QByteArray endlessHeader = good;
     qToLittleEndian<quint32>(0xfffffff8u, endlessHeader.data() + 14);
-    QTest::newRow("header larger than the file") << endlessHeader << "The BMP picture is truncated";
-    QTest::newRow("negative width")
-        << WithSize(good, -440, 120) << "The picture is -440 x 120 pixels, smaller than 440 x 120";
+    row("header larger than the file", endlessHeader) << "The BMP picture is truncated";
+    row("negative width", WithSize(good, -440, 120))
+        << "The picture is -440 x 120 pixels, smaller than 440 x 120";
+    row("larger than any pattern file", good + QByteArray(4096 * 4096 * 4 + 4096, '\0'))
+        << "The file is too large";
+    // Each opens at once and is refused, as a missing file is.
+    QTest::newRow("a directory") << FileKind::Directory << QByteArray()
+                                 << "The file is not a regular file";
+#ifndef _WIN32
+    QTest::newRow("a FIFO") << FileKind::Fifo << QByteArray() << "The file is not a regular file";
+    QTest::newRow("a link to /dev/zero")
+        << FileKind::DeviceLink << QByteArray() << "The file is not a regular file";
+#endif
 }
 
 void PictureFileTest::badFilesFailWithThePathAndAReason() {
+    QFETCH(FileKind, kind);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
     QTemporaryDir folder;
-    const QString path = WritePatternFile(folder, bytes);
+    const QString path = folder.filePath(QStringLiteral("ZorPatn.bmp"));
+    PlaceFile(path, kind, bytes);
     try {
         ui::LoadPieceImages(path);
         QFAIL("the file was accepted");

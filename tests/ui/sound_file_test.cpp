@@ -1,6 +1,12 @@
 // Wave files that cannot be played give the default sound at once; none of them blocks the game. No
 // audio device is needed.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -8,10 +14,13 @@
 #include "module_sound_output.h"
 #include "openal_sound_output.h"
 #include "pcm_sound.h"
+#include "placed_file.h"
 #include "pulse_sound_output.h"
 #include "wave_header.h"
 
 using namespace zorvel::sound;
+using zorvel::testing::FileKind;
+using zorvel::testing::PlaceFile;
 
 namespace {
 
@@ -53,6 +62,30 @@ QByteArray Extensible(quint16 coding) {
     format.replace(26, 14, QByteArray("\0\0\0\0\x10\0\x80\0\0\xaa\0\x38\x9b\x71", 14));
     return format;
 }
+
+// A sound server, as PULSE_SERVER may name one, that takes the connection and never answers.
+class SilentServer {
+  public:
+    SilentServer() : socket_(::socket(AF_INET, SOCK_STREAM, 0)) {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        auto* any = reinterpret_cast<sockaddr*>(&address);
+        if (::bind(socket_, any, length) != 0 || ::listen(socket_, 4) != 0 ||
+            ::getsockname(socket_, any, &length) != 0)
+            qFatal("cannot listen as a silent sound server");
+        name_ = "tcp:127.0.0.1:" + QByteArray::number(ntohs(address.sin_port));
+    }
+    ~SilentServer() { ::close(socket_); }
+    SilentServer(const SilentServer&) = delete;
+    SilentServer& operator=(const SilentServer&) = delete;
+    QByteArray Name() const { return name_; }
+
+  private:
+    int socket_;
+    QByteArray name_;
+};
 
 const QByteArray kGood = Riff(Chunk("fmt ", Format()) + Chunk("data", QByteArray(400, '\x10')));
 
@@ -117,14 +150,21 @@ void SoundFileTest::incompleteFilesAreRefused() {
 // Each file through both outputs: the sound server's and OpenAL.
 void SoundFileTest::unplayableFilesGiveTheDefaultSound_data() {
     QTest::addColumn<bool>("throughServer");
+    QTest::addColumn<bool>("serverSilent");  // PULSE_SERVER names one that never answers
+    QTest::addColumn<FileKind>("kind");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("exists");
     QTest::addColumn<int>("beeps");
     for (const bool server : {true, false}) {
-        const auto row = [server](const char* name) -> QTestData& {
-            return QTest::addRow("%s, %s", server ? "server" : "OpenAL", name) << server;
+        const auto row = [server](const char* name, FileKind kind = FileKind::Regular,
+                                  bool silent = false) -> QTestData& {
+            return QTest::addRow("%s, %s", server ? "server" : "OpenAL", name)
+                   << server << silent << kind;
         };
         row("missing") << QByteArray() << false << 1;
+        row("a FIFO", FileKind::Fifo) << QByteArray() << true << 1;
+        row("a directory", FileKind::Directory) << QByteArray() << true << 1;
+        row("a link to /dev/zero", FileKind::DeviceLink) << QByteArray() << true << 1;
         row("empty") << QByteArray() << true << 1;
         row("random bytes") << QByteArray(5000, '\x9c') << true << 1;
         row("cut short") << kGood.left(100) << true << 1;
@@ -144,26 +184,37 @@ void SoundFileTest::unplayableFilesGiveTheDefaultSound_data() {
         row("extensible PCM") << Riff(Chunk("fmt ", Extensible(1)) + Chunk("data", "\1\2")) << true
                               << 0;
         row("good") << kGood << true << 0;
+        // Nothing waits for a server that does not answer: at most the sound is not heard.
+        row("good, the server silent", FileKind::Regular, true) << kGood << true << 0;
+        row("missing, the server silent", FileKind::Regular, true) << QByteArray() << false << 1;
     }
 }
 
 void SoundFileTest::unplayableFilesGiveTheDefaultSound() {
     QFETCH(bool, throughServer);
+    QFETCH(bool, serverSilent);
+    QFETCH(FileKind, kind);
     QFETCH(QByteArray, bytes);
     QFETCH(bool, exists);
     QFETCH(int, beeps);
+    const SilentServer silent;
+    const QByteArray userServer = qgetenv("PULSE_SERVER");
+    const auto restore = qScopeGuard([&] {
+        if (userServer.isNull())
+            qunsetenv("PULSE_SERVER");
+        else
+            qputenv("PULSE_SERVER", userServer);
+    });
+    if (serverSilent) qputenv("PULSE_SERVER", silent.Name());
     QTemporaryDir folder;
     QDir::setCurrent(folder.path());
-    if (exists) {
-        QFile file(QStringLiteral("ZorTurn0.wav"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    if (exists) PlaceFile(kStoneSound, kind, bytes);
     int beeped = 0;
     const auto beep = [&] { ++beeped; };
     const std::unique_ptr<SoundOutput> sound =
         throughServer ? std::unique_ptr<SoundOutput>(std::make_unique<PulseSoundOutput>(beep))
                       : std::make_unique<OpenAlSoundOutput>(beep);
+    QTRY_VERIFY(sound->SoundsRead());
     sound->Play(QStringLiteral("ZorTurn0.wav"));
     QCOMPARE(beeped, beeps);
     sound->Play(QStringLiteral("ZorTurn0.wav"));
@@ -194,6 +245,8 @@ void SoundFileTest::programPlaysThroughTheSoundModule() {
     int beeped = 0;
     ModuleSoundOutput sound(moduleThere ? QStringLiteral(ZORVEL_RUNTIME_DIR) : folder.path(),
                             [&] { ++beeped; });
+    sound.Prepare();
+    QTRY_VERIFY(sound.SoundsRead());
     sound.Play(kStoneSound);
     sound.Play(kStoneSound);
     QCOMPARE(beeped, 2 * beeps);
