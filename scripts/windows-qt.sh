@@ -38,7 +38,7 @@ ZORVEL_WINDOWS_PACKAGES=(
 
 # What the tests under Wine need besides the test packages.
 ZORVEL_WINDOWS_TEST_PACKAGES=(
-    wine wine64 xvfb xauth xdotool imagemagick python3
+    wine wine64 xvfb xauth x11-utils openbox xdotool imagemagick python3
 )
 
 zorvel_windows_qt_version() {
