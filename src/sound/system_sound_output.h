@@ -9,9 +9,6 @@ namespace zorvel::sound {
 class SystemSoundOutput final : public SoundOutput {
   public:
     void Play(const QString& fileName) override;
-    // Plays a moment of silence: the first sound the system plays opens its device, which can take
-    // longer than a stone's turn, and the next sound would cut that first one off unheard.
-    void Prepare() override;
 };
 
 }  // namespace zorvel::sound
