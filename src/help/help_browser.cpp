@@ -1,5 +1,6 @@
 #include "help_browser.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDesktopServices>
 #include <QImage>
 #include <QTextDocument>
@@ -9,16 +10,21 @@
 #include "help_url.h"
 #include "high_resolution_path.h"
 #include "html_text.h"
+#include "page_pictures.h"
 
 namespace zorvel::help {
 
 HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
     setOpenLinks(false);
+    document()->documentLayout()->registerHandler(
+        QTextFormat::ImageObject,
+        new PagePictures([this](const QUrl& name) { return ShownPicture(name); }, this));
     connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::FollowLink);
 }
 
 void HelpBrowser::SetHelpFile(const ChmFile* file) {
     file_ = file;
+    shown_.clear();
     clearHistory();
     clear();
 }
@@ -26,7 +32,7 @@ void HelpBrowser::SetHelpFile(const ChmFile* file) {
 // Every answer is a value, also for what the file does not hold: for none, Qt would look for the
 // name on the disk itself.
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
-    const QString path = ArchivePath(source().resolved(name));
+    const QString path = PathInFile(name);
     if (type == QTextDocument::ImageResource) return Picture(path);
     const std::optional<QByteArray> data =
         file_ && !path.isEmpty() ? file_->Read(path) : std::nullopt;
@@ -42,6 +48,21 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
         default:
             return data.value_or(QByteArray());
     }
+}
+
+QImage HelpBrowser::ShownPicture(const QUrl& name) {
+    if (shownRatio_ != devicePixelRatioF()) {
+        shown_.clear();
+        shownRatio_ = devicePixelRatioF();
+    }
+    const QUrl url = source().resolved(name);
+    auto shown = shown_.constFind(url);
+    if (shown == shown_.cend()) shown = shown_.insert(url, Picture(PathInFile(url)));
+    return *shown;
+}
+
+QString HelpBrowser::PathInFile(const QUrl& name) const {
+    return ArchivePath(source().resolved(name));
 }
 
 QImage HelpBrowser::Picture(const QString& path) const {

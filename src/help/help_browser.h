@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QHash>
 #include <QImage>
 #include <QTextBrowser>
+#include <QUrl>
 
 namespace zorvel::help {
 
@@ -23,6 +25,10 @@ class HelpBrowser : public QTextBrowser {
     QVariant loadResource(int type, const QUrl& name) override;
 
   private:
+    // The picture a page names, kept while the file and the screen's resolution stay.
+    QImage ShownPicture(const QUrl& name);
+    // The path inside the file of what a page names, or none for what lies outside it.
+    QString PathInFile(const QUrl& name) const;
     // A picture of the file, or the sign for a missing one. On a high-resolution screen it is shown
     // from its twin of twice the resolution, when the file holds one, at the picture's own logical
     // size.
@@ -32,6 +38,8 @@ class HelpBrowser : public QTextBrowser {
     void FollowLink(const QUrl& link);
 
     const ChmFile* file_ = nullptr;
+    QHash<QUrl, QImage> shown_;
+    qreal shownRatio_ = 0;
 };
 
 }  // namespace zorvel::help

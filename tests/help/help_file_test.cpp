@@ -360,6 +360,12 @@ void HelpFileTest::foreignResourcesAreNotLoaded_data() {
                            << "file://%1/fifo.css";
     QTest::newRow("links to /dev/zero") << "file://%1/zero.png"
                                         << "file://%1/zero.css";
+    // Qt keeps what it loaded by its URL, whatever it was loaded as, and reads a picture by its
+    // name itself when what it kept is none.
+    QTest::newRow("a picture by the style sheet's name") << "%1/picture.png"
+                                                         << "%1/picture.png";
+    QTest::newRow("a FIFO by the style sheet's name") << "%1/fifo.png"
+                                                      << "%1/fifo.png";
     QTest::newRow("program resources") << "qrc:/qt-project.org/qmessagebox/images/qtlogo-64.png"
                                        << "qrc:/qt-project.org/qmessagebox/images/qtlogo-64.png";
     QTest::newRow("program resources by path")
@@ -387,7 +393,8 @@ void HelpFileTest::foreignResourcesAreNotLoaded() {
     PageBrowser browser(
         QStringLiteral("<html><head><link rel=\"stylesheet\" type=\"text/css\" href=\"%1\"></head>"
                        "<body><h1>Heading</h1><p><img src=\"%2\"></p></body></html>")
-            .arg(styleSheet.arg(folder.path()), picture.arg(folder.path())));
+            .arg(styleSheet.replace(QStringLiteral("%1"), folder.path()),
+                 picture.replace(QStringLiteral("%1"), folder.path())));
     browser.SetHelpFile(file_.get());
     browser.setSource(kPage);
 
