@@ -88,6 +88,7 @@ zorvel_windows_qt() {
     echo "Building Qt $(zorvel_windows_qt_version) for Windows into $prefix" >&2
     (
         set -euo pipefail
+        SECONDS=0
         zorvel_windows_qt_source "$work"
         local source
         source=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
@@ -108,6 +109,10 @@ zorvel_windows_qt() {
         cp "$source/LICENSES/LGPL-3.0-only.txt" "$source/LICENSES/GPL-3.0-only.txt" "$prefix/"
         mkdir -p "$prefix/source" && cp "$source/debian/copyright" "$prefix/source/copyright"
         echo "qt6-base $(zorvel_windows_qt_version)" >"$prefix/source/version"
+        # The second line of times: the user and system CPU time of the steps it ran.
+        times >"$work/times"
+        echo "Qt for Windows built in ${SECONDS} s (CPU, user and system: $(tail -n 1 "$work/times")):" \
+            "$(du -sh "$work" | cut -f1) of source and build, $(du -sh "$prefix" | cut -f1) installed"
     ) >&2 || { rm -rf "$work" "$prefix" && return 1; }
     rm -rf "$work"
     touch "$prefix/complete"
