@@ -28,6 +28,10 @@ ZORVEL_WINDOWS_QT_OPTIONS=(
     -DFEATURE_directwrite3=OFF
     # Debian's source lacks wintab.h.
     -DFEATURE_tabletevent=OFF
+    # The libraries name some of their sources (in warnings) by path: by the same one whatever
+    # folder Qt is built in (@WORK@).
+    -DCMAKE_C_FLAGS=-ffile-prefix-map=@WORK@=.
+    -DCMAKE_CXX_FLAGS=-ffile-prefix-map=@WORK@=.
 )
 
 # What the cross build itself is made with.
@@ -100,7 +104,7 @@ zorvel_windows_qt() {
             -DQT_HOST_PATH=/usr \
             -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
             -DCMAKE_INSTALL_PREFIX="$prefix" \
-            "${ZORVEL_WINDOWS_QT_OPTIONS[@]}" >"$work/configure.log" 2>&1 ||
+            "${ZORVEL_WINDOWS_QT_OPTIONS[@]//@WORK@/$work}" >"$work/configure.log" 2>&1 ||
             { tail -n 40 "$work/configure.log" >&2 && exit 1; }
         # Its warnings fill megabytes: the log is shown only when the build fails.
         cmake --build "$work/build" -j"$(nproc)" >"$work/build.log" 2>&1 ||
