@@ -57,7 +57,7 @@ QImage HelpBrowser::ShownPicture(const QUrl& name) {
     }
     const QUrl url = source().resolved(name);
     auto shown = shown_.constFind(url);
-    if (shown == shown_.cend()) shown = shown_.insert(url, Picture(PathInFile(url)));
+    if (shown == shown_.cend()) shown = shown_.insert(url, Picture(ArchivePath(url)));
     return *shown;
 }
 
