@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "program_font.h"
+#include "program_identity.h"
 #include "screen_centre.h"
 
 namespace zorvel::about {
@@ -70,7 +71,7 @@ void TAboutBox::AddPanel() {
             QStringLiteral(":/icons/zorvel-32.png"))
         ->raise();
 
-    AddText(panel, "ProductName", QPoint(86, 27), QStringLiteral("Zorblin Veltor"), 16);
+    AddText(panel, "ProductName", QPoint(86, 27), QString::fromUtf8(common::kProgramName), 16);
     AddText(panel, "Version", QPoint(140, 49), QStringLiteral("Version 3.0"), 15);
 
     auto* notice =

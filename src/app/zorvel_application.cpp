@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "program_font.h"
+#include "program_identity.h"
 
 namespace zorvel {
 namespace {
@@ -31,8 +32,8 @@ ZorVelApplication::ZorVelApplication(int& argc, char** argv,
     // Wayland compositors by the desktop file's name, X11 ones by the window class, which Qt takes
     // from the application name. A display name would be appended to every window caption on some
     // desktops, so none is set.
-    setApplicationName(QStringLiteral(ZORVEL_APP_ID));
-    setDesktopFileName(QStringLiteral(ZORVEL_APP_ID));
+    setApplicationName(QString::fromUtf8(common::kAppId));
+    setDesktopFileName(QString::fromUtf8(common::kAppId));
     setWindowIcon(ProgramIcon());
     common::InstallFontSubstitutes();
     setFont(common::ProgramFont());

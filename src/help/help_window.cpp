@@ -14,6 +14,7 @@
 #include "help_url.h"
 #include "html_text.h"
 #include "program_font.h"
+#include "program_identity.h"
 #include "sitemap.h"
 #include "window_front.h"
 
@@ -46,7 +47,7 @@ HelpWindow::HelpWindow(std::shared_ptr<const ChmApi> api, QWidget* owner)
       browser_(new HelpBrowser),
       message_(new QLabel) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Zorblin Veltor ヘルプ"));
+    setWindowTitle(QString::fromUtf8(common::kProgramName) + QStringLiteral(" ヘルプ"));
     setFont(common::ProgramFont(13));
     resize(780, 560);
 

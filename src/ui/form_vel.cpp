@@ -15,6 +15,7 @@
 #include "board_accessibility.h"
 #include "client_area.h"
 #include "program_font.h"
+#include "program_identity.h"
 #include "screen_centre.h"
 #include "status_panels.h"
 
@@ -41,7 +42,7 @@ TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<sound::SoundOut
       boxes_(boxes ? std::move(boxes) : std::make_unique<common::DesktopMessageBoxes>(this)),
       flow_(*this, *this, *this) {
     setObjectName(QStringLiteral("FormVel"));
-    setWindowTitle(QStringLiteral("Zorblin Veltor"));
+    setWindowTitle(QString::fromUtf8(common::kProgramName));
     setFont(common::ProgramFont());
     setProperty("helpContext", kHelpContext);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
