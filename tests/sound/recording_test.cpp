@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
 #include <QVersionNumber>
@@ -16,6 +17,7 @@
 #include "module_sound_output.h"
 #include "pacer.h"
 #include "recorded_pattern.h"
+#include "server_proxy.h"
 #include "sound_server.h"
 
 using namespace zorvel;
@@ -96,7 +98,41 @@ void CheckHeard(const std::optional<std::vector<std::optional<test::HeardStep>>>
     }
 }
 
+// What befalls the server while the game plays.
+enum class Trouble {
+    None,
+    ServerRestarts,  // halfway through the game
+    StreamsDropped,  // the server drops the output's streams at rest
+    LongAway,        // gone long enough for the tries to reach it to have grown far apart
+};
+
+// The streams of this process on the server, by PipeWire's ids, as pactl lists them.
+QStringList OurStreams() {
+    QProcess pactl;
+    pactl.setProcessEnvironment(test::PastTheProxy());
+    pactl.start(QStringLiteral("pactl"), {QStringLiteral("-f"), QStringLiteral("json"),
+                                          QStringLiteral("list"), QStringLiteral("sink-inputs")});
+    if (!pactl.waitForFinished()) return {};
+    QStringList ours;
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    for (const QJsonValue& input : QJsonDocument::fromJson(pactl.readAllStandardOutput()).array()) {
+        if (input[QStringLiteral("properties")][QStringLiteral("application.process.id")]
+                .toString() == pid)
+            ours << input[QStringLiteral("properties")][QStringLiteral("object.id")].toString();
+    }
+    return ours;
+}
+
+// As the server drops a stream while the connection holds.
+void DropOurStreams() {
+    for (const QString& stream : OurStreams()) {
+        QProcess::execute(QStringLiteral("pw-cli"), {QStringLiteral("destroy"), stream});
+    }
+}
+
 }  // namespace
+
+Q_DECLARE_METATYPE(Trouble)
 
 class RecordingTest : public QObject {
     Q_OBJECT
@@ -118,59 +154,110 @@ void RecordingTest::initTestCase() {
         QSKIP("parec not found (Debian: pulseaudio-utils)");
 }
 
-// The program's output, and the one through OpenAL that other systems play through; and each on a
-// server of the test's own, restarted halfway through the game.
+// The program's output, and the one through OpenAL that other systems play through; the
+// program's also through each trouble a server may bring.
 void RecordingTest::everySoundIsHeardWholeAndInOrder_data() {
     QTest::addColumn<QString>("module");
-    QTest::addColumn<bool>("serverRestarts");
-    QTest::newRow("the program's") << QStringLiteral(ZORVEL_RUNTIME_DIR) << false;
-    QTest::newRow("OpenAL") << QStringLiteral(ZORVEL_OPENAL_SOUND_DIR) << false;
-    QTest::newRow("the program's, server restarted") << QStringLiteral(ZORVEL_RUNTIME_DIR) << true;
-    QTest::newRow("OpenAL, server restarted") << QStringLiteral(ZORVEL_OPENAL_SOUND_DIR) << true;
+    QTest::addColumn<Trouble>("trouble");
+    const QString program = QStringLiteral(ZORVEL_RUNTIME_DIR);
+    const QString openAl = QStringLiteral(ZORVEL_OPENAL_SOUND_DIR);
+    QTest::newRow("the program's") << program << Trouble::None;
+    QTest::newRow("OpenAL") << openAl << Trouble::None;
+    QTest::newRow("the program's, server restarted") << program << Trouble::ServerRestarts;
+    QTest::newRow("OpenAL, server restarted") << openAl << Trouble::ServerRestarts;
+    QTest::newRow("the program's, streams dropped") << program << Trouble::StreamsDropped;
+    QTest::newRow("the program's, server long away") << program << Trouble::LongAway;
 }
 
 void RecordingTest::everySoundIsHeardWholeAndInOrder() {
     QFETCH(QString, module);
-    QFETCH(bool, serverRestarts);
+    QFETCH(Trouble, trouble);
     QDir::setCurrent(QStringLiteral(ZORVEL_RUNTIME_DIR));
     QString monitor = sink_ + QStringLiteral(".monitor");
     const bool throughOpenAl = module == QStringLiteral(ZORVEL_OPENAL_SOUND_DIR);
-    if (serverRestarts && throughOpenAl &&
+    if (trouble == Trouble::ServerRestarts && throughOpenAl &&
         QVersionNumber::fromString(QStringLiteral(ZORVEL_OPENAL_VERSION)) >= QVersionNumber(1, 23))
         QSKIP(
             "OpenAL Soft 1.23 and later reach PipeWire directly and wait for ever to resume a "
             "paused device whose server has gone; OpenAL plays the sounds on other systems only");
     test::SoundServer server;
-    if (serverRestarts) {
+    if (trouble == Trouble::ServerRestarts) {
         const QString failure = server.Start();
         if (!failure.isEmpty()) QSKIP(qPrintable(failure));
         server.Use();
         monitor = QStringLiteral("%1.monitor").arg(test::SoundServer::kSink);
     }
+    // The output reaches the server through the proxy, which tells what it asks of the server.
+    test::ServerProxy proxy;
+    const QByteArray userServer = qgetenv("PULSE_SERVER");
+    const auto restore = qScopeGuard([&] {
+        if (userServer.isNull())
+            qunsetenv("PULSE_SERVER");
+        else
+            qputenv("PULSE_SERVER", userServer);
+    });
+    if (!throughOpenAl) qputenv("PULSE_SERVER", proxy.Name());
 
     sound::ModuleSoundOutput sound(module, [] { QFAIL("the default sound was played"); });
     const auto play = [&](const QString& file) { sound.Play(file); };
+    ui::EventLoopPacer pacer;
+    // Sounds asked for while the server is away, never to be heard, not even once it is back.
+    const auto playWhileAway = [&] {
+        for (const test::PatternStep& step : std::span(test::kGamePattern).first(3)) {
+            play(step.sound);
+            pacer.Pause(step.thenMs);
+        }
+    };
     sound.Prepare();
     QTRY_VERIFY(!sound.Preparing());
     // Every sound of the pattern comes after a rest, as the first after an hour would.
     sound.Play(sound::kStoneSound);
     QTRY_VERIFY_WITH_TIMEOUT(OurStreamsRest(), 10'000);
+    if (!throughOpenAl) {
+        // At rest the output asks the server for nothing: no timing, no new connection.
+        const qint64 sent = proxy.BytesSent();
+        const int connections = proxy.Connections();
+        pacer.Pause(3000);
+        QCOMPARE(proxy.BytesSent(), sent);
+        QCOMPARE(proxy.Connections(), connections);
+    }
 
     const std::span<const test::PatternStep> game(test::kGamePattern);
-    const auto beforeTheRestart = serverRestarts ? game.first(6) : game;
-    CheckHeard(test::RecordPattern(monitor, play, beforeTheRestart), beforeTheRestart);
+    std::function<bool()> ready = [&] { return !sound.Preparing(); };
+    if (trouble == Trouble::StreamsDropped) {
+        DropOurStreams();
+        QTRY_VERIFY(OurStreams().isEmpty());
+        // The output leaves the connection whose streams failed for a new one, with new streams.
+        ready = [&] { return !sound.Preparing() && OurStreams().size() == 2; };
+    } else if (trouble == Trouble::LongAway) {
+        proxy.SetAway(true);
+        // Tried again after one second, then three and seven: the next try is due eight seconds
+        // after the last.
+        const int before = proxy.Connections();
+        QTRY_COMPARE_WITH_TIMEOUT(proxy.Connections(), before + 3, 20'000);
+        pacer.Pause(500);  // the output hears that the try failed
+        // A sound wanting the server tries again within a second, long before that.
+        play(sound::kStoneSound);
+        QTRY_COMPARE_WITH_TIMEOUT(proxy.Connections(), before + 4, 5'000);
+        playWhileAway();
+        pacer.Pause(1500);  // past the tries these sounds bring forward
+        // Back once the recorder hears the sink; the next sound is what tries to reach it again.
+        ready = [&, back = false]() mutable {
+            if (!std::exchange(back, true)) {
+                proxy.SetAway(false);
+                play(sound::kStoneSound);
+            }
+            return !sound.Preparing();
+        };
+    }
+    const auto beforeTheRestart = trouble == Trouble::ServerRestarts ? game.first(6) : game;
+    CheckHeard(test::RecordPattern(monitor, play, beforeTheRestart, ready), beforeTheRestart);
     if (QTest::currentTestFailed()) return;
-    if (serverRestarts) {
+    if (trouble == Trouble::ServerRestarts) {
         server.Stop();
-        // Asked for while the server is away: never to be heard, not even once it is back.
-        ui::EventLoopPacer pacer;
-        for (const test::PatternStep& step : game.first(3)) {
-            play(step.sound);
-            pacer.Pause(step.thenMs);
-        }
+        playWhileAway();
         QCOMPARE(server.Start(), QString());
-        CheckHeard(test::RecordPattern(monitor, play, game, [&] { return !sound.Preparing(); }),
-                   game);
+        CheckHeard(test::RecordPattern(monitor, play, game, ready), game);
         if (QTest::currentTestFailed()) return;
     }
     QTRY_VERIFY_WITH_TIMEOUT(OurStreamsRest(), 10'000);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "pacer.h"
+#include "server_proxy.h"
 
 namespace zorvel::test {
 namespace {
@@ -23,6 +24,7 @@ class TimedRecorder {
             const double arrivedMs = static_cast<double>(clock_.nsecsElapsed()) / 1e6;
             reads_.push_back({raw_.size() / 2, arrivedMs - MsOfSample(raw_.size() / 2)});
         });
+        process_.setProcessEnvironment(PastTheProxy());
         process_.start(QStringLiteral("parec"),
                        {QStringLiteral("-d"), monitor, QStringLiteral("--format=s16le"),
                         QStringLiteral("--rate=%1").arg(kRate), QStringLiteral("--channels=1"),

@@ -6,11 +6,13 @@
 #include <QProcessEnvironment>
 #include <QThread>
 
+#include "server_proxy.h"
+
 namespace zorvel::test {
 namespace {
 
 QProcessEnvironment WithRuntimeDir(const QString& folder) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = PastTheProxy();
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder);
     return environment;
 }
