@@ -3,8 +3,7 @@
 #   games/zorvel                     the command: starts the program in share/games/zorvel
 #   lib/games/zorvel/zorvel, .chm    the program, with its help file beside it, and
 #   lib/games/zorvel/libzorvel_sound.so   its sound output, which it loads once its window is
-#                                    painted; through OpenAL (on systems without PulseAudio's
-#                                    client library) with its settings, libzorvel_sound.conf
+#                                    painted
 #   share/games/zorvel/              ZorPatn.bmp, ZorPatn@2x.bmp, ZorTurn0.wav, ZorTurn1.wav,
 #                                    loaded by bare name
 #   share/applications/<id>.desktop  the menu entry, which runs the command in share/games/zorvel
@@ -36,9 +35,6 @@ set(ZORVEL_INSTALL_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/zorvel)
 set_target_properties(zorvel zorvel_sound PROPERTIES INSTALL_RPATH "")
 install(TARGETS zorvel RUNTIME DESTINATION ${ZORVEL_INSTALL_PROGRAM_DIR})
 install(TARGETS zorvel_sound LIBRARY DESTINATION ${ZORVEL_INSTALL_PROGRAM_DIR})
-if(ZORVEL_SOUND_SETTINGS)
-    install(FILES ${ZORVEL_SOUND_SETTINGS} DESTINATION ${ZORVEL_INSTALL_PROGRAM_DIR})
-endif()
 if(TARGET zorvel_help_file)
     install(FILES ${ZORVEL_HELP_FILE} DESTINATION ${ZORVEL_INSTALL_PROGRAM_DIR})
 endif()

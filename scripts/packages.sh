@@ -4,7 +4,7 @@
 
 ZORVEL_BUILD_PACKAGES=(
     cmake g++ make ninja-build pkg-config
-    qt6-base-dev libqt6svg6 libpulse-dev libopenal-dev
+    qt6-base-dev libqt6svg6 libpulse-dev
     libchm-dev libchm1 fp-utils acl
     fonts-ipafont-gothic
 )

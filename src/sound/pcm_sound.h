@@ -7,7 +7,6 @@
 namespace zorvel::sound {
 
 // The highest sample rate played: the sound server's (PulseAudio's PA_RATE_MAX on Debian 12).
-// OpenAL takes higher ones, but a file must sound alike through either output.
 inline constexpr int kMaxSampleRate = 384'000;
 // A larger file is no sound of the game's.
 inline constexpr qint64 kMaxSoundFileBytes = 16 * 1024 * 1024;

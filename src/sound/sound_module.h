@@ -13,6 +13,5 @@ class SoundOutput;
 using MakeSoundOutputFunction = SoundOutput* (*)(std::function<void()> beep, const QString& folder);
 inline constexpr char kMakeSoundOutputSymbol[] = "ZorvelMakeSoundOutput";
 inline constexpr char kSoundModuleFile[] = "libzorvel_sound.so";
-inline constexpr char kSoundSettingsFile[] = "libzorvel_sound.conf";
 
 }  // namespace zorvel::sound

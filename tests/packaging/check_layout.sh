@@ -84,12 +84,6 @@ else
     fail "no sound module $sound_module"
 fi
 accounted+=("$sound_module")
-# The module through the sound server takes no settings; the one through OpenAL has them beside it.
-sound_settings=$(dirname "$program")/libzorvel_sound.conf
-if [ -e "$root$sound_settings" ]; then
-    grep -q '^period_size=' "$root$sound_settings" || fail "no mixing buffer in $sound_settings"
-    accounted+=("$sound_settings")
-fi
 
 # The menu's icon, in the sizes menus, docks and software centres ask for.
 icon=$(entry Icon)
