@@ -8,8 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "pcm_sound.h"
-#include "wave_header.h"
+#include "wave_file.h"
 
 using namespace zorvel::sound;
 

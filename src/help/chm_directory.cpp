@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "little_endian.h"
+
 namespace zorvel::help::chm {
 namespace {
 
@@ -24,7 +26,7 @@ std::optional<std::uint64_t> ReadEncodedInt(QByteArrayView bytes, qint64& at) {
 
 // The entries of a chunk, up to its free space at the end, as the library bounds them.
 QByteArrayView Entries(QByteArrayView chunk, qint64 first) {
-    const auto freeSpace = Read<std::uint32_t>(chunk, kFreeSpaceAt);
+    const auto freeSpace = common::LittleEndianAt<std::uint32_t>(chunk, kFreeSpaceAt);
     if (freeSpace > static_cast<std::uint64_t>(chunk.size() - first)) return {};
     return chunk.first(chunk.size() - freeSpace);
 }
@@ -47,7 +49,7 @@ QByteArray Chunks::At(qint64 number) const {
 }
 
 qint64 NextListChunk(QByteArrayView chunk) {
-    return Read<std::int32_t>(chunk, kNextListChunkAt);
+    return common::LittleEndianAt<std::int32_t>(chunk, kNextListChunkAt);
 }
 
 std::vector<qint64> IndexChildren(QByteArrayView chunk) {

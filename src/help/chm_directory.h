@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QIODevice>
-#include <QtEndian>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -25,12 +24,6 @@ inline constexpr qint64 kChunkSizeAt = 0x10;
 inline constexpr qint64 kIndexRootAt = 0x1C;
 inline constexpr qint64 kFirstListChunkAt = 0x20;
 inline constexpr qint64 kChunkCountAt = 0x2C;
-
-// A little-endian number at `offset`, which the caller has checked lies within `bytes`.
-template <typename T>
-T Read(QByteArrayView bytes, qint64 offset) {
-    return qFromLittleEndian<T>(bytes.sliced(offset, sizeof(T)).data());
-}
 
 // The directory's chunks as the library addresses them: by number, each of one size.
 class Chunks {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "chm_directory.h"
+#include "little_endian.h"
 
 namespace zorvel::help {
 namespace {
@@ -66,10 +67,11 @@ bool IndexHasNoCycle(const chm::Chunks& chunks, qint64 root) {
 bool ControlDataIsSane(QByteArrayView data) {
     if (data.size() < kMinControlDataSize || data.sliced(4, 4) != QByteArrayView("LZXC"))
         return false;
-    auto resetInterval = Read<std::uint32_t>(data, 12);
-    auto windowSize = Read<std::uint32_t>(data, 16);
-    const auto windowsPerReset = Read<std::uint32_t>(data, 20);
-    if (Read<std::uint32_t>(data, 8) == 2) {  // in units of 32 KiB, in 32 bits as the library
+    auto resetInterval = common::LittleEndianAt<std::uint32_t>(data, 12);
+    auto windowSize = common::LittleEndianAt<std::uint32_t>(data, 16);
+    const auto windowsPerReset = common::LittleEndianAt<std::uint32_t>(data, 20);
+    if (common::LittleEndianAt<std::uint32_t>(data, 8) ==
+        2) {  // in units of 32 KiB, in 32 bits as the library
         resetInterval <<= 15;
         windowSize <<= 15;
     }
@@ -110,34 +112,34 @@ bool EntriesAreSane(QIODevice& file, const chm::Chunks& chunks, qint64 content) 
 bool ChmDirectoryIsSane(QIODevice& file) {
     const QByteArray header = file.read(kFileHeaderSize);
     if (header.size() < kOldFileHeaderSize || !header.startsWith("ITSF")) return false;
-    const bool version3 = Read<std::uint32_t>(header, kVersionAt) >= 3;
+    const bool version3 = common::LittleEndianAt<std::uint32_t>(header, kVersionAt) >= 3;
     if (version3 && header.size() < kFileHeaderSize) return false;
-    const auto directoryOffset = Read<std::uint64_t>(header, kDirectoryOffsetAt);
-    const auto content = version3
-                             ? Read<std::uint64_t>(header, kContentOffsetAt)
-                             : directoryOffset + Read<std::uint64_t>(header, kDirectoryLengthAt);
+    const auto directoryOffset = common::LittleEndianAt<std::uint64_t>(header, kDirectoryOffsetAt);
+    const auto content = version3 ? common::LittleEndianAt<std::uint64_t>(header, kContentOffsetAt)
+                                  : directoryOffset + common::LittleEndianAt<std::uint64_t>(
+                                                          header, kDirectoryLengthAt);
     const auto size = static_cast<std::uint64_t>(file.size());
     if (directoryOffset > size || content > size ||
         !file.seek(static_cast<qint64>(directoryOffset)))
         return false;
     const QByteArray directory = file.read(kDirectoryHeaderSize);
     if (directory.size() != kDirectoryHeaderSize || !directory.startsWith("ITSP")) return false;
-    const auto chunkSize = Read<std::uint32_t>(directory, kChunkSizeAt);
+    const auto chunkSize = common::LittleEndianAt<std::uint32_t>(directory, kChunkSizeAt);
     if (chunkSize < kMinChunkSize || chunkSize > kMaxChmChunkSize) return false;
     const qint64 first = static_cast<qint64>(directoryOffset) +
-                         Read<std::uint32_t>(directory, kDirectoryHeaderSizeAt);
+                         common::LittleEndianAt<std::uint32_t>(directory, kDirectoryHeaderSizeAt);
     const qint64 inFile = first < file.size() ? (file.size() - first) / chunkSize : 0;
     const chm::Chunks chunks(
         file, first, chunkSize,
-        std::min<qint64>(inFile, Read<std::uint32_t>(directory, kChunkCountAt)));
-    return ListEnds(chunks, Read<std::int32_t>(directory, kFirstListChunkAt)) &&
-           IndexHasNoCycle(chunks, Read<std::int32_t>(directory, kIndexRootAt)) &&
+        std::min<qint64>(inFile, common::LittleEndianAt<std::uint32_t>(directory, kChunkCountAt)));
+    return ListEnds(chunks, common::LittleEndianAt<std::int32_t>(directory, kFirstListChunkAt)) &&
+           IndexHasNoCycle(chunks, common::LittleEndianAt<std::int32_t>(directory, kIndexRootAt)) &&
            EntriesAreSane(file, chunks, static_cast<qint64>(content));
 }
 
 bool ChmResetTableIsSane(QByteArrayView table) {
     if (table.size() < kResetTableSize) return false;
-    const auto blockSize = Read<std::uint64_t>(table, kBlockSizeAt);
+    const auto blockSize = common::LittleEndianAt<std::uint64_t>(table, kBlockSizeAt);
     return blockSize > 0 && blockSize <= kMaxChmBlockSize;
 }
 

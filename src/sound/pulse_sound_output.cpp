@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QDir>
 
-#include "pcm_sound.h"
+#include "wave_file.h"
 
 namespace zorvel::sound {
 namespace {

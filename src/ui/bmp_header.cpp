@@ -1,8 +1,9 @@
 #include "bmp_header.h"
 
-#include <QtEndian>
 #include <cstdint>
 #include <cstdlib>
+
+#include "little_endian.h"
 
 namespace zorvel::ui {
 namespace {
@@ -14,32 +15,27 @@ constexpr int kInfoHeaderSize = 40;
 constexpr std::uint32_t kUncompressed = 0;
 constexpr std::uint32_t kBitFields = 3;
 
-// Reads through a view of exactly the bytes read, which the caller has checked are there.
-template <typename T>
-T Read(QByteArrayView bytes, int offset) {
-    return qFromLittleEndian<T>(bytes.sliced(offset, sizeof(T)).data());
-}
-
 }  // namespace
 
 QString CheckBmpHeader(const QByteArray& bytes, int minWidth, int minHeight) {
     if (bytes.size() < kFileHeaderSize + kCoreHeaderSize || !bytes.startsWith("BM"))
         return QStringLiteral("The file is not a BMP picture");
-    const auto pixelOffset = Read<std::uint32_t>(bytes, 10);
-    const auto headerSize = Read<std::uint32_t>(bytes, 14);
+    const auto pixelOffset = common::LittleEndianAt<std::uint32_t>(bytes, 10);
+    const auto headerSize = common::LittleEndianAt<std::uint32_t>(bytes, 14);
     qint64 width = 0;
     qint64 height = 0;
     int bitsPerPixel = 0;
     std::uint32_t compression = kUncompressed;
     if (headerSize == kCoreHeaderSize) {
-        width = Read<std::uint16_t>(bytes, 18);
-        height = Read<std::uint16_t>(bytes, 20);
-        bitsPerPixel = Read<std::uint16_t>(bytes, 24);
+        width = common::LittleEndianAt<std::uint16_t>(bytes, 18);
+        height = common::LittleEndianAt<std::uint16_t>(bytes, 20);
+        bitsPerPixel = common::LittleEndianAt<std::uint16_t>(bytes, 24);
     } else if (headerSize >= kInfoHeaderSize && bytes.size() >= kFileHeaderSize + kInfoHeaderSize) {
-        width = Read<std::int32_t>(bytes, 18);
-        height = std::llabs(Read<std::int32_t>(bytes, 22));  // negative: stored top-down
-        bitsPerPixel = Read<std::uint16_t>(bytes, 28);
-        compression = Read<std::uint32_t>(bytes, 30);
+        width = common::LittleEndianAt<std::int32_t>(bytes, 18);
+        height = std::llabs(
+            common::LittleEndianAt<std::int32_t>(bytes, 22));  // negative: stored top-down
+        bitsPerPixel = common::LittleEndianAt<std::uint16_t>(bytes, 28);
+        compression = common::LittleEndianAt<std::uint32_t>(bytes, 30);
     } else {
         return QStringLiteral("The file is not a BMP picture");
     }

@@ -12,10 +12,9 @@
 #include <QtEndian>
 
 #include "module_sound_output.h"
-#include "pcm_sound.h"
 #include "placed_file.h"
 #include "pulse_sound_output.h"
-#include "wave_header.h"
+#include "wave_file.h"
 
 using namespace zorvel::sound;
 using zorvel::testing::FileKind;

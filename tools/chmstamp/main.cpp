@@ -14,6 +14,7 @@
 #include <string>
 
 #include "chm_directory.h"
+#include "little_endian.h"
 
 namespace chm = zorvel::help::chm;
 
@@ -35,18 +36,21 @@ struct StoredObject {
 std::optional<StoredObject> FindStoredObject(QIODevice& file, QByteArrayView name) {
     const QByteArray header = file.read(chm::kFileHeaderSize);
     if (header.size() != chm::kFileHeaderSize || !header.startsWith("ITSF")) return std::nullopt;
-    const auto directoryAt = chm::Read<std::uint64_t>(header, chm::kDirectoryOffsetAt);
-    const auto content = chm::Read<std::uint64_t>(header, chm::kContentOffsetAt);
+    const auto directoryAt =
+        zorvel::common::LittleEndianAt<std::uint64_t>(header, chm::kDirectoryOffsetAt);
+    const auto content =
+        zorvel::common::LittleEndianAt<std::uint64_t>(header, chm::kContentOffsetAt);
     if (!file.seek(static_cast<qint64>(directoryAt))) return std::nullopt;
     const QByteArray directory = file.read(chm::kDirectoryHeaderSize);
     if (directory.size() != chm::kDirectoryHeaderSize || !directory.startsWith("ITSP"))
         return std::nullopt;
-    const chm::Chunks chunks(file,
-                             static_cast<qint64>(directoryAt) +
-                                 chm::Read<std::uint32_t>(directory, chm::kDirectoryHeaderSizeAt),
-                             chm::Read<std::uint32_t>(directory, chm::kChunkSizeAt),
-                             chm::Read<std::uint32_t>(directory, chm::kChunkCountAt));
-    qint64 number = chm::Read<std::int32_t>(directory, chm::kFirstListChunkAt);
+    const chm::Chunks chunks(
+        file,
+        static_cast<qint64>(directoryAt) +
+            zorvel::common::LittleEndianAt<std::uint32_t>(directory, chm::kDirectoryHeaderSizeAt),
+        zorvel::common::LittleEndianAt<std::uint32_t>(directory, chm::kChunkSizeAt),
+        zorvel::common::LittleEndianAt<std::uint32_t>(directory, chm::kChunkCountAt));
+    qint64 number = zorvel::common::LittleEndianAt<std::int32_t>(directory, chm::kFirstListChunkAt);
     for (qint64 steps = 0; number != -1 && steps < chunks.count(); ++steps) {
         const QByteArray chunk = chunks.At(number);
         if (!chunk.startsWith("PMGL")) break;
@@ -64,8 +68,8 @@ std::optional<StoredObject> FindStoredObject(QIODevice& file, QByteArrayView nam
 // a 16-bit length and the data.
 std::optional<qint64> FindStampRecord(QByteArrayView records) {
     for (qint64 at = kFirstRecordAt; at + 4 <= records.size();) {
-        const auto code = chm::Read<std::uint16_t>(records, at);
-        const auto length = chm::Read<std::uint16_t>(records, at + 2);
+        const auto code = zorvel::common::LittleEndianAt<std::uint16_t>(records, at);
+        const auto length = zorvel::common::LittleEndianAt<std::uint16_t>(records, at + 2);
         if (code == kStampRecord && length == sizeof(std::uint32_t) &&
             at + 4 + length <= records.size())
             return at + 4;

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <cstdint>
+#include <optional>
 
 namespace zorvel::sound {
 
@@ -11,7 +13,21 @@ inline constexpr int kMaxSampleRate = 384'000;
 // A larger file is no sound of the game's.
 inline constexpr qint64 kMaxSoundFileBytes = 16 * 1024 * 1024;
 
-// A wave file's sound as the outputs play it: plain PCM of one or two channels of 8 or 16 bits, in
+// A wave file's format and its samples, as a view into the file's bytes.
+struct WaveSound {
+    int coding = 0;  // 1: integer PCM; for WAVE_FORMAT_EXTENSIBLE, its sub-format's
+    int channels = 0;
+    std::uint32_t sampleRate = 0;  // as the file says
+    int bitsPerSample = 0;
+    QByteArrayView samples;
+};
+
+// Reads a wave file's bytes before the player sees them: a RIFF "WAVE" file with a "fmt " chunk
+// followed by a non-empty "data" chunk that is all there. A player may wait forever for the rest
+// of a file that is cut short, so such a file must not reach it.
+std::optional<WaveSound> ReadWave(QByteArrayView bytes);
+
+// A wave file's sound as the output plays it: plain PCM of one or two channels of 8 or 16 bits, in
 // whole frames. Reading it needs no device.
 struct PcmSound {
     int channels = 0;  // none (0) when the file cannot be played
