@@ -31,10 +31,10 @@ using namespace zorvel;
 namespace {
 
 // A click after the rest that comes before it.
-const test::PatternStep kOneClick[] = {{sound::kStoneSound, 500}};
+const test::PatternStep kOneClick[] = {{sound::Sound::Stone, 500}};
 
 void Measure(const char* name, const QString& monitor,
-             const std::function<void(const QString&)>& play,
+             const std::function<void(sound::Sound)>& play,
              std::span<const test::PatternStep> pattern = test::kGamePattern) {
     const auto steps = test::RecordPattern(monitor, play, pattern);
     if (!steps) {
@@ -51,7 +51,7 @@ void Measure(const char* name, const QString& monitor,
     for (std::size_t i = 0; i < steps->size(); ++i) {
         const std::optional<test::HeardStep>& step = (*steps)[i];
         if (!step) continue;
-        const bool isChime = &pattern[i].sound == &sound::kComputerSound;
+        const bool isChime = pattern[i].sound == sound::Sound::Computer;
         ++heard;
         whole +=
             test::IsWhole(step->sound, isChime ? wholeChime : wholeClick) || step->sound.cutByNext;
@@ -65,7 +65,7 @@ void Measure(const char* name, const QString& monitor,
 }
 
 // Clicks at a game's pace, 500 ms apart, from the server's return on.
-const std::vector<test::PatternStep> kClicksAfterReturn(12, {sound::kStoneSound, 500});
+const std::vector<test::PatternStep> kClicksAfterReturn(12, {sound::Sound::Stone, 500});
 
 void MeasureRestart() {
     test::SoundServer server;
@@ -79,13 +79,13 @@ void MeasureRestart() {
                                     [] { std::printf("  (default sound)\n"); });
     output.Prepare();
     while (output.Preparing()) QThread::msleep(10);
-    output.Play(sound::kStoneSound);
+    output.Play(sound::Sound::Stone);
     server.Stop();
     QThread::sleep(1);
     server.Start();
     // The recording's clock starts at once: its times count from the server's return.
     const auto steps = test::RecordPattern(
-        monitor, [&](const QString& sound) { output.Play(sound); }, kClicksAfterReturn);
+        monitor, [&](sound::Sound sound) { output.Play(sound); }, kClicksAfterReturn);
     if (!steps) {
         std::printf("server restarted: parec did not start or heard nothing\n");
         return;
@@ -138,7 +138,7 @@ int main(int argc, char* argv[]) {
         const QByteArray name = (file.isDir() ? QStringLiteral("the program's module")
                                               : file.dir().dirName() + u'/' + file.fileName())
                                     .toLocal8Bit();
-        const auto play = [&](const QString& sound) { output.Play(sound); };
+        const auto play = [&](sound::Sound sound) { output.Play(sound); };
         Measure(name.constData(), monitor, play);
         if (restSeconds <= 0) continue;
         // The output's own timers run meanwhile, as they would in the game.
@@ -149,8 +149,8 @@ int main(int argc, char* argv[]) {
             QByteArray("  after ") + QByteArray::number(restSeconds) + " s at rest, a click";
         Measure(afterRest.constData(), monitor, play, kOneClick);
     }
-    Measure("paplay, a process each", monitor, [](const QString& sound) {
-        QProcess::startDetached(QStringLiteral("paplay"), {sound});
+    Measure("paplay, a process each", monitor, [](sound::Sound sound) {
+        QProcess::startDetached(QStringLiteral("paplay"), {sound::FileOf(sound)});
     });
     if (restart) MeasureRestart();
     return 0;

@@ -20,20 +20,20 @@ void ModuleSoundOutput::Prepare() {
     if (loaded_) return;
     loaded_ = true;
     const QString folder = folder_.isEmpty() ? QCoreApplication::applicationDirPath() : folder_;
-    QLibrary module(QDir(folder).filePath(QString::fromLatin1(kSoundModuleFile)));
+    QLibrary module(QDir(folder).filePath(QStringLiteral(ZORVEL_SOUND_MODULE)));
     const auto make =
         reinterpret_cast<MakeSoundOutputFunction>(module.resolve(kMakeSoundOutputSymbol));
     if (make == nullptr) {
         qWarning("No sound: %s", qPrintable(module.errorString()));
         return;
     }
-    output_.reset(make(beep_, folder));
+    output_.reset(make(beep_));
 }
 
-void ModuleSoundOutput::Play(const QString& fileName) {
+void ModuleSoundOutput::Play(Sound sound) {
     Prepare();
     if (output_ != nullptr)
-        output_->Play(fileName);
+        output_->Play(sound);
     else
         beep_();
 }

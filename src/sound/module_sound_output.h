@@ -15,7 +15,7 @@ class ModuleSoundOutput final : public SoundOutput {
     // `beep` gives the default sound; by default the desktop's.
     explicit ModuleSoundOutput(QString folder = {}, std::function<void()> beep = {});
     ~ModuleSoundOutput() override;
-    void Play(const QString& fileName) override;
+    void Play(Sound sound) override;
     void Prepare() override;
     bool Preparing() const override { return output_ != nullptr && output_->Preparing(); }
     bool SoundsRead() const override { return output_ == nullptr || output_->SoundsRead(); }

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "program_identity.h"
+
 namespace zorvel::sound {
 namespace {
 
@@ -72,7 +74,7 @@ pa_context* PulseServer::Ready() const {
 void PulseServer::Connect() {
     lastTry_ = pa_rtclock_now();
     pa_proplist* properties = pa_proplist_new();
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Zorblin Veltor");
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, common::kProgramName);
     pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, "zorvel");
     context_ = pa_context_new_with_proplist(api_, nullptr, properties);
     pa_proplist_free(properties);

@@ -3,6 +3,6 @@
 #include "sound_module.h"
 
 extern "C" Q_DECL_EXPORT zorvel::sound::SoundOutput* ZorvelMakeSoundOutput(
-    std::function<void()> beep, const QString& /*folder*/) {
+    std::function<void()> beep) {
     return new zorvel::sound::PulseSoundOutput(std::move(beep));
 }

@@ -1,8 +1,9 @@
 #include "pulse_sound_output.h"
 
-#include <QApplication>
 #include <QDir>
+#include <algorithm>
 
+#include "program_identity.h"
 #include "wave_file.h"
 
 namespace zorvel::sound {
@@ -36,11 +37,10 @@ void Cancel(pa_operation*& operation) {
 }  // namespace
 
 PulseSoundOutput::PulseSoundOutput(std::function<void()> beep)
-    : beep_(beep ? std::move(beep) : [] { QApplication::beep(); }),
+    : beep_(std::move(beep)),
       server_([this](pa_context* context) { OpenStreams(context); }, [this] { CloseStreams(); }) {
-    for (const QString& fileName : {kStoneSound, kComputerSound})
-        sounds_[QDir::current().absoluteFilePath(fileName)].output = this;
-    server_.Start([this] { ReadSounds(); });
+    for (Slot& slot : slots_) slot.output = this;
+    server_.Start([this, folder = QDir::currentPath()] { ReadSounds(folder); });
 }
 
 PulseSoundOutput::~PulseSoundOutput() {
@@ -51,110 +51,100 @@ PulseSoundOutput::~PulseSoundOutput() {
 bool PulseSoundOutput::Preparing() const {
     if (!SoundsRead()) return true;
     const PulseServer::Locked locked(server_);
-    if (server_.Ready() == nullptr) return true;
-    return std::any_of(sounds_.begin(), sounds_.end(), [](const auto& entry) {
-        const pa_stream* stream = entry.second.stream;
-        return stream != nullptr && pa_stream_get_state(stream) == PA_STREAM_CREATING;
-    });
+    return server_.Ready() == nullptr || std::any_of(slots_.begin(), slots_.end(), [](auto& slot) {
+               return slot.stream != nullptr &&
+                      pa_stream_get_state(slot.stream) == PA_STREAM_CREATING;
+           });
 }
 
-void PulseSoundOutput::ReadSounds() {
-    for (auto& [path, sound] : sounds_) {
-        const PcmSound pcm = PcmSoundOfFile(path);
-        sound.format = FormatOf(pcm);
-        if (pa_sample_spec_valid(&sound.format)) sound.samples = pcm.samples;
+void PulseSoundOutput::ReadSounds(const QString& folder) {
+    for (const Sound sound : {Sound::Stone, Sound::Computer}) {
+        Slot& slot = slots_[static_cast<std::size_t>(sound)];
+        const PcmSound pcm = PcmSoundOfFile(QDir(folder).filePath(FileOf(sound)));
+        slot.format = FormatOf(pcm);
+        if (pa_sample_spec_valid(&slot.format)) slot.samples = pcm.samples;
     }
     read_.store(true, std::memory_order_release);
 }
 
-PulseSoundOutput::Sound* PulseSoundOutput::SoundFor(const QString& fileName) {
-    const auto found = sounds_.find(QDir::current().absoluteFilePath(fileName));
-    return found != sounds_.end() ? &found->second : nullptr;
-}
-
-void PulseSoundOutput::Play(const QString& fileName) {
+void PulseSoundOutput::Play(Sound sound) {
     // Not waiting for the files: what is asked for before they are read is not heard.
     if (!SoundsRead()) return;
     {
         const PulseServer::Locked locked(server_);
-        Sound* sound = SoundFor(fileName);
-        for (auto& [path, other] : sounds_) Stop(other);
-        if (sound != nullptr && pa_sample_spec_valid(&sound->format)) {
-            pa_context* context = server_.Ready();
-            if (context == nullptr) {
+        for (Slot& other : slots_) Stop(other);
+        Slot& slot = slots_[static_cast<std::size_t>(sound)];
+        if (pa_sample_spec_valid(&slot.format)) {
+            if (server_.Ready() == nullptr)
                 server_.TrySoon();
-                return;
-            }
-            if (sound->stream == nullptr) OpenStream(*sound, context);
-            if (pa_stream_get_state(sound->stream) == PA_STREAM_READY)
-                Start(*sound);
+            else if (pa_stream_get_state(slot.stream) == PA_STREAM_READY)
+                Start(slot);
             else
-                sound->startWhenReady = true;
+                slot.startWhenReady = true;
             return;
         }
     }
     beep_();
 }
 
+// Every sound that can be played gets its stream as soon as the server answers.
 void PulseSoundOutput::OpenStreams(pa_context* context) {
-    for (auto& [path, sound] : sounds_) {
-        if (pa_sample_spec_valid(&sound.format)) OpenStream(sound, context);
-    }
-}
-
-void PulseSoundOutput::OpenStream(Sound& sound, pa_context* context) {
-    pa_proplist* properties = pa_proplist_new();
-    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-    sound.stream =
-        pa_stream_new_with_proplist(context, "Zorblin Veltor", &sound.format, nullptr, properties);
-    pa_proplist_free(properties);
-    pa_stream_set_state_callback(sound.stream, &PulseSoundOutput::StreamChanged, &sound);
     constexpr std::uint32_t kServersChoice = -1;
-    const auto latency = static_cast<std::uint32_t>(pa_usec_to_bytes(kLatencyUsec, &sound.format));
-    const pa_buffer_attr buffer{kServersChoice, latency, kServersChoice, kServersChoice,
-                                kServersChoice};
-    // Without timing updates, which would wake the program while the stream rests.
-    pa_stream_connect_playback(
-        sound.stream, nullptr, &buffer,
-        static_cast<pa_stream_flags_t>(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY), nullptr,
-        nullptr);
+    for (Slot& slot : slots_) {
+        if (!pa_sample_spec_valid(&slot.format)) continue;
+        pa_proplist* properties = pa_proplist_new();
+        pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
+        slot.stream = pa_stream_new_with_proplist(context, common::kProgramName, &slot.format,
+                                                  nullptr, properties);
+        pa_proplist_free(properties);
+        pa_stream_set_state_callback(slot.stream, &PulseSoundOutput::StreamChanged, &slot);
+        const auto latency =
+            static_cast<std::uint32_t>(pa_usec_to_bytes(kLatencyUsec, &slot.format));
+        const pa_buffer_attr buffer{kServersChoice, latency, kServersChoice, kServersChoice,
+                                    kServersChoice};
+        // Without timing updates, which would wake the program while the stream rests.
+        pa_stream_connect_playback(
+            slot.stream, nullptr, &buffer,
+            static_cast<pa_stream_flags_t>(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY),
+            nullptr, nullptr);
+    }
 }
 
 // The streams go with their connection.
 void PulseSoundOutput::CloseStreams() {
-    for (auto& [path, sound] : sounds_) {
-        Cancel(sound.drain);
-        sound.startWhenReady = false;
-        if (sound.stream == nullptr) continue;
-        pa_stream_set_state_callback(sound.stream, nullptr, nullptr);
-        pa_stream_disconnect(sound.stream);
-        pa_stream_unref(sound.stream);
-        sound.stream = nullptr;
+    for (Slot& slot : slots_) {
+        Cancel(slot.drain);
+        slot.startWhenReady = false;
+        if (slot.stream == nullptr) continue;
+        pa_stream_set_state_callback(slot.stream, nullptr, nullptr);
+        pa_stream_disconnect(slot.stream);
+        pa_stream_unref(slot.stream);
+        slot.stream = nullptr;
     }
 }
 
-void PulseSoundOutput::Start(Sound& sound) {
-    sound.startWhenReady = false;
-    if (pa_stream_write(sound.stream, sound.samples.constData(), sound.samples.size(), nullptr, 0,
+void PulseSoundOutput::Start(Slot& slot) {
+    slot.startWhenReady = false;
+    if (pa_stream_write(slot.stream, slot.samples.constData(), slot.samples.size(), nullptr, 0,
                         PA_SEEK_RELATIVE) < 0) {
         server_.Drop();
         return;
     }
-    Forget(pa_stream_cork(sound.stream, 0, nullptr, nullptr));
-    sound.drain = pa_stream_drain(sound.stream, &PulseSoundOutput::Drained, &sound);
+    Forget(pa_stream_cork(slot.stream, 0, nullptr, nullptr));
+    slot.drain = pa_stream_drain(slot.stream, &PulseSoundOutput::Drained, &slot);
 }
 
 // Cuts a sound off where it is, and lets its stream rest.
-void PulseSoundOutput::Stop(Sound& sound) {
-    sound.startWhenReady = false;
-    if (sound.drain == nullptr) return;
-    Cancel(sound.drain);
-    Forget(pa_stream_flush(sound.stream, nullptr, nullptr));
-    Forget(pa_stream_cork(sound.stream, 1, nullptr, nullptr));
+void PulseSoundOutput::Stop(Slot& slot) {
+    slot.startWhenReady = false;
+    if (slot.drain == nullptr) return;
+    Cancel(slot.drain);
+    Forget(pa_stream_flush(slot.stream, nullptr, nullptr));
+    Forget(pa_stream_cork(slot.stream, 1, nullptr, nullptr));
 }
 
-void PulseSoundOutput::StreamChanged(pa_stream* stream, void* sound) {
-    auto& played = *static_cast<Sound*>(sound);
+void PulseSoundOutput::StreamChanged(pa_stream* stream, void* slot) {
+    auto& played = *static_cast<Slot*>(slot);
     switch (pa_stream_get_state(stream)) {
         case PA_STREAM_READY:
             if (played.startWhenReady) played.output->Start(played);
@@ -168,8 +158,8 @@ void PulseSoundOutput::StreamChanged(pa_stream* stream, void* sound) {
     }
 }
 
-void PulseSoundOutput::Drained(pa_stream* stream, int /*success*/, void* sound) {
-    auto& played = *static_cast<Sound*>(sound);
+void PulseSoundOutput::Drained(pa_stream* stream, int /*success*/, void* slot) {
+    auto& played = *static_cast<Slot*>(slot);
     Forget(played.drain);
     played.drain = nullptr;
     Forget(pa_stream_cork(stream, 1, nullptr, nullptr));

@@ -7,9 +7,9 @@
 
 namespace zorvel::sound {
 
-void SystemSoundOutput::Play(const QString& fileName) {
+void SystemSoundOutput::Play(Sound sound) {
     // The wide call, so that a folder of any name works; QString's UTF-16 is null-terminated.
-    sndPlaySoundW(reinterpret_cast<LPCWSTR>(fileName.utf16()), SND_ASYNC);
+    sndPlaySoundW(reinterpret_cast<LPCWSTR>(FileOf(sound).utf16()), SND_ASYNC);
 }
 
 std::unique_ptr<SoundOutput> MakeProgramSoundOutput() {

@@ -8,7 +8,7 @@ namespace zorvel::sound {
 // and cuts off the sound still playing; for a file it cannot play it plays its default sound.
 class SystemSoundOutput final : public SoundOutput {
   public:
-    void Play(const QString& fileName) override;
+    void Play(Sound sound) override;
 };
 
 }  // namespace zorvel::sound

@@ -32,7 +32,7 @@ void TFormVel::ShowEmptyBoard() {
 }
 
 void TFormVel::AnimateStone(int x, int y, Cell value, const MoveWatch& move) {
-    if (SoundOn()) sound_->Play(sound::kStoneSound);
+    if (SoundOn()) sound_->Play(sound::Sound::Stone);
     for (int frame : FrameSeq.at(value)) {
         picture_.Draw(x, y, frame + imagePattern_ * kFramesPerSet);
         PresentBoard();
@@ -50,7 +50,7 @@ void TFormVel::ShowStatus(const StatusTexts& texts) {
 }
 
 void TFormVel::PlayComputerSound() {
-    if (SoundOn()) sound_->Play(sound::kComputerSound);
+    if (SoundOn()) sound_->Play(sound::Sound::Computer);
 }
 
 void TFormVel::Wait(unsigned ms) {

@@ -30,7 +30,7 @@ constexpr std::chrono::seconds kWatchdog{60};
 // Hands every sound started to the test, so it can act at a known point of a move.
 class CuedSound : public sound::SoundOutput {
   public:
-    void Play(const QString& fileName) override { onPlay(fileName); }
+    void Play(sound::Sound sound) override { onPlay(sound::FileOf(sound)); }
     std::function<void(const QString&)> onPlay;
 };
 

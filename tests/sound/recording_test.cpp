@@ -84,7 +84,7 @@ void CheckHeard(const std::optional<std::vector<std::optional<test::HeardStep>>>
         // A virtual machine that does not run the mixing thread in time leaves a dropout of a few
         // milliseconds; the sound is still heard to its end.
         if (step->pieces > 1) qInfo("sound %zu heard in %d pieces", i, step->pieces);
-        const bool isChime = &pattern[i].sound == &sound::kComputerSound;
+        const bool isChime = pattern[i].sound == sound::Sound::Computer;
         const bool heardChime = step->sound.LengthMs() > 2 * click.LengthMs();
         QVERIFY2(heardChime == isChime,
                  qPrintable(QStringLiteral("sound %1: %2").arg(i).arg(seen)));
@@ -186,7 +186,7 @@ void RecordingTest::everySoundIsHeardWholeAndInOrder() {
 
     sound::ModuleSoundOutput sound(QStringLiteral(ZORVEL_RUNTIME_DIR),
                                    [] { QFAIL("the default sound was played"); });
-    const auto play = [&](const QString& file) { sound.Play(file); };
+    const auto play = [&](sound::Sound which) { sound.Play(which); };
     ui::EventLoopPacer pacer;
     // Sounds asked for while the server is away, never to be heard, not even once it is back.
     const auto playWhileAway = [&] {
@@ -198,7 +198,7 @@ void RecordingTest::everySoundIsHeardWholeAndInOrder() {
     sound.Prepare();
     QTRY_VERIFY(!sound.Preparing());
     // Every sound of the pattern comes after a rest, as the first after an hour would.
-    sound.Play(sound::kStoneSound);
+    sound.Play(sound::Sound::Stone);
     QTRY_VERIFY_WITH_TIMEOUT(OurStreamsRest(), 10'000);
     // At rest the output asks the server for nothing: no timing, no new connection.
     const qint64 sent = proxy.BytesSent();
@@ -222,7 +222,7 @@ void RecordingTest::everySoundIsHeardWholeAndInOrder() {
         QTRY_COMPARE_WITH_TIMEOUT(proxy.Connections(), before + 3, 20'000);
         pacer.Pause(500);  // the output hears that the try failed
         // A sound wanting the server tries again within a second, long before that.
-        play(sound::kStoneSound);
+        play(sound::Sound::Stone);
         QTRY_COMPARE_WITH_TIMEOUT(proxy.Connections(), before + 4, 5'000);
         playWhileAway();
         pacer.Pause(1500);  // past the tries these sounds bring forward
@@ -230,7 +230,7 @@ void RecordingTest::everySoundIsHeardWholeAndInOrder() {
         ready = [&, back = false]() mutable {
             if (!std::exchange(back, true)) {
                 proxy.SetAway(false);
-                play(sound::kStoneSound);
+                play(sound::Sound::Stone);
             }
             return !sound.Preparing();
         };

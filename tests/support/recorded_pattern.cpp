@@ -73,7 +73,7 @@ class TimedRecorder {
 }  // namespace
 
 std::optional<std::vector<std::optional<HeardStep>>> RecordPattern(
-    const QString& monitor, const std::function<void(const QString&)>& play,
+    const QString& monitor, const std::function<void(sound::Sound)>& play,
     std::span<const PatternStep> pattern, const std::function<bool()>& ready) {
     QElapsedTimer clock;
     clock.start();

@@ -12,17 +12,17 @@
 namespace zorvel::test {
 
 struct PatternStep {
-    const QString& sound;
+    sound::Sound sound;
     unsigned thenMs;  // the wait before the next sound
 };
 
 // The game's rhythm: the opening's four stones, a move that turns one stone, the computer's chime
 // and its second, its move, and a stone placed while the chime still sounds.
 inline const PatternStep kGamePattern[] = {
-    {sound::kStoneSound, 500},     {sound::kStoneSound, 500},  {sound::kStoneSound, 500},
-    {sound::kStoneSound, 1000},    {sound::kStoneSound, 500},  {sound::kStoneSound, 500},
-    {sound::kComputerSound, 1000}, {sound::kStoneSound, 500},  {sound::kStoneSound, 500},
-    {sound::kComputerSound, 250},  {sound::kStoneSound, 1000},
+    {sound::Sound::Stone, 500},     {sound::Sound::Stone, 500},  {sound::Sound::Stone, 500},
+    {sound::Sound::Stone, 1000},    {sound::Sound::Stone, 500},  {sound::Sound::Stone, 500},
+    {sound::Sound::Computer, 1000}, {sound::Sound::Stone, 500},  {sound::Sound::Stone, 500},
+    {sound::Sound::Computer, 250},  {sound::Sound::Stone, 1000},
 };
 
 // What was heard of one step of the pattern: its pieces joined, from the onset of the first to the
@@ -41,7 +41,7 @@ struct HeardStep {
 // once the recorder hears the sink and `ready`, when given, holds (or half a minute has passed).
 // None at all when the recorder does not start or hears nothing.
 std::optional<std::vector<std::optional<HeardStep>>> RecordPattern(
-    const QString& monitor, const std::function<void(const QString&)>& play,
+    const QString& monitor, const std::function<void(sound::Sound)>& play,
     std::span<const PatternStep> pattern = kGamePattern, const std::function<bool()>& ready = {});
 
 }  // namespace zorvel::test

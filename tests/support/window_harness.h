@@ -27,7 +27,7 @@ class ScriptedPacer : public ui::Pacer {
 
 class SilentSound : public sound::SoundOutput {
   public:
-    void Play(const QString& fileName) override { played.push_back(fileName); }
+    void Play(sound::Sound sound) override { played.push_back(sound::FileOf(sound)); }
     void Prepare() override { ++prepared; }
     std::vector<QString> played;
     int prepared = 0;

@@ -204,9 +204,9 @@ void SoundFileTest::unplayableFilesGiveTheDefaultSound() {
     int beeped = 0;
     PulseSoundOutput sound([&] { ++beeped; });
     QTRY_VERIFY(sound.SoundsRead());
-    sound.Play(QStringLiteral("ZorTurn0.wav"));
+    sound.Play(Sound::Stone);
     QCOMPARE(beeped, beeps);
-    sound.Play(QStringLiteral("ZorTurn0.wav"));
+    sound.Play(Sound::Stone);
     QCOMPARE(beeped, 2 * beeps);
 }
 
@@ -236,8 +236,8 @@ void SoundFileTest::programPlaysThroughTheSoundModule() {
                             [&] { ++beeped; });
     sound.Prepare();
     QTRY_VERIFY(sound.SoundsRead());
-    sound.Play(kStoneSound);
-    sound.Play(kStoneSound);
+    sound.Play(Sound::Stone);
+    sound.Play(Sound::Stone);
     QCOMPARE(beeped, 2 * beeps);
 }
 
