@@ -23,14 +23,6 @@ timeval In(pa_usec_t delay) {
 
 }  // namespace
 
-PulseServer::Locked::Locked(const PulseServer& server) : loop_(server.loop_) {
-    pa_threaded_mainloop_lock(loop_);
-}
-
-PulseServer::Locked::~Locked() {
-    pa_threaded_mainloop_unlock(loop_);
-}
-
 PulseServer::PulseServer(std::function<void(pa_context*)> connected, std::function<void()> lost)
     : connected_(std::move(connected)),
       lost_(std::move(lost)),

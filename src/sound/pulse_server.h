@@ -23,22 +23,14 @@ class PulseServer {
     // Starts the server's thread, which runs `first` and then makes the first connection.
     void Start(std::function<void()> first);
 
-    // Holds the server's thread off while another thread works on the connection and its streams.
-    class Locked {
-      public:
-        explicit Locked(const PulseServer& server);
-        ~Locked();
-        Locked(const Locked&) = delete;
-        Locked& operator=(const Locked&) = delete;
-
-      private:
-        pa_threaded_mainloop* loop_;
-    };
+    // Held, it keeps the server's thread off while another thread works on the connection and
+    // its streams.
+    void lock() const { pa_threaded_mainloop_lock(loop_); }
+    void unlock() const { pa_threaded_mainloop_unlock(loop_); }
 
     // The rest with the server's thread held off, or on it.
     // The connection, once the server has answered; none (null) while there is none.
     pa_context* Ready() const;
-    bool Connecting() const { return context_ != nullptr && Ready() == nullptr; }
     // A sound wants the server: try again now, unless a try is under way or was made in the last
     // second.
     void TrySoon();

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <algorithm>
+#include <mutex>
 
 #include "program_identity.h"
 #include "wave_file.h"
@@ -44,13 +45,13 @@ PulseSoundOutput::PulseSoundOutput(std::function<void()> beep)
 }
 
 PulseSoundOutput::~PulseSoundOutput() {
-    const PulseServer::Locked locked(server_);
+    const std::scoped_lock locked(server_);
     CloseStreams();
 }
 
 bool PulseSoundOutput::Preparing() const {
     if (!SoundsRead()) return true;
-    const PulseServer::Locked locked(server_);
+    const std::scoped_lock locked(server_);
     return server_.Ready() == nullptr || std::any_of(slots_.begin(), slots_.end(), [](auto& slot) {
                return slot.stream != nullptr &&
                       pa_stream_get_state(slot.stream) == PA_STREAM_CREATING;
@@ -71,7 +72,7 @@ void PulseSoundOutput::Play(Sound sound) {
     // Not waiting for the files: what is asked for before they are read is not heard.
     if (!SoundsRead()) return;
     {
-        const PulseServer::Locked locked(server_);
+        const std::scoped_lock locked(server_);
         for (Slot& other : slots_) Stop(other);
         Slot& slot = slots_[static_cast<std::size_t>(sound)];
         if (pa_sample_spec_valid(&slot.format)) {
