@@ -12,7 +12,8 @@
 #                                        Qt's source is to be had
 install(TARGETS zorvel RUNTIME DESTINATION .)
 if(TARGET zorvel_help_file)
-    install(FILES ${ZORVEL_HELP_FILE} DESTINATION .)
+    get_target_property(help_file zorvel_help_file ZORVEL_HELP_FILE)
+    install(FILES ${help_file} DESTINATION .)
 endif()
 get_target_property(game_files zorvel_artwork ZORVEL_GAME_FILES)
 install(FILES ${game_files} DESTINATION .)
