@@ -22,8 +22,7 @@ QPointF FirstLegalCell(const Board& board, Cell side) {
     for (int y = Board::kFirst; y <= Board::kLast; ++y) {
         for (int x = Board::kFirst; x <= Board::kLast; ++x) {
             if (TryMove(board, x, y, side) == 0) continue;
-            return {ui::ClientArea::kBoardLeft + (x - 0.5) * ui::kCellPixels,
-                    ui::ClientArea::kBoardTop + (y - 0.5) * ui::kCellPixels};
+            return QRectF(ui::CellSquare(x, y)).center();
         }
     }
     return {};

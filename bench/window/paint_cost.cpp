@@ -17,8 +17,7 @@ double BoardPaintMicroseconds() {
     ui::TFormVel form;
     form.FormCreate();
     ShowAndWaitForFirstPaint(form);
-    const QRect board(ui::ClientArea::kBoardLeft, ui::ClientArea::kBoardTop, ui::kBoardPixels,
-                      ui::kBoardPixels);
+    const QRect board(ui::kBoardLeft, ui::kBoardTop, ui::kBoardPixels, ui::kBoardPixels);
     std::vector<double> perPaint;
     for (int batch = 0; batch < kBatches; ++batch) {
         const Stopwatch watch;

@@ -13,6 +13,7 @@
 #include <stdexcept>
 
 #include "board_accessibility.h"
+#include "board_geometry.h"
 #include "client_area.h"
 #include "program_font.h"
 #include "program_identity.h"
@@ -211,8 +212,8 @@ void TFormVel::VersionClick() {
 }
 
 void TFormVel::FormMouseDown(QPointF position) {
-    flow_.HumanMove(CellFromPixel(position.x(), ClientArea::kBoardLeft),
-                    CellFromPixel(position.y(), ClientArea::kBoardTop));
+    flow_.HumanMove(CellFromPixel(position.x(), kBoardLeft),
+                    CellFromPixel(position.y(), kBoardTop));
     FollowComputerTurn();
 }
 

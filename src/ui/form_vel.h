@@ -23,8 +23,6 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     Q_OBJECT
 
   public:
-    static constexpr int kClientWidth = 340;
-    static constexpr int kClientHeight = 360;
     static constexpr int kTimerInterval = 100;
 
     // Without boxes given, the window shows the desktop's, owned by itself.

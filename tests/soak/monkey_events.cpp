@@ -102,8 +102,7 @@ void Monkey::ClickAnywhere() {
         Qt::MouseButton button;
         int weight;
     } kButtons[] = {{Qt::LeftButton, 8}, {Qt::RightButton, 1}, {Qt::MiddleButton, 1}};
-    const QPointF position(dice_.Real(0, ui::TFormVel::kClientWidth),
-                           dice_.Real(0, ui::TFormVel::kClientHeight));
+    const QPointF position(dice_.Real(0, ui::kClientWidth), dice_.Real(0, ui::kClientHeight));
     Press(position, dice_.From(kButtons).button);
 }
 

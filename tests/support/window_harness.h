@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "board_geometry.h"
 #include "form_vel.h"
 #include "message_boxes.h"
 
@@ -95,9 +96,7 @@ class WindowHarness {
     }
 
     void Create() { form->FormCreate(); }
-    void ClickCell(int x, int y) {
-        form->FormMouseDown(QPointF(30 + (x - 1) * 40, 30 + (y - 1) * 40));
-    }
+    void ClickCell(int x, int y) { form->FormMouseDown(QRectF(ui::CellSquare(x, y)).center()); }
     ScriptedPacer& Pacer() { return *pacer_; }
     SilentSound& Sound() { return *sound_; }
     // The window's boxes: by default they record each box in `boxes` and give the next of

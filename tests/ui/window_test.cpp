@@ -136,8 +136,8 @@ void WindowTest::clicksMapToCellsTruncatingTowardZero_data() {
 void WindowTest::clicksMapToCellsTruncatingTowardZero() {
     QFETCH(double, pixel);
     QFETCH(int, cell);
-    QCOMPARE(ui::CellFromPixel(pixel, ui::ClientArea::kBoardLeft), cell);
-    QCOMPARE(ui::CellFromPixel(pixel, ui::ClientArea::kBoardTop), cell);
+    QCOMPARE(ui::CellFromPixel(pixel, ui::kBoardLeft), cell);
+    QCOMPARE(ui::CellFromPixel(pixel, ui::kBoardTop), cell);
 }
 
 void WindowTest::screenReadersSeeTheBoardAsATableOfCells() {
