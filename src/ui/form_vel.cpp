@@ -34,14 +34,21 @@ void CloseOtherWindows(const QWidget* mainWindow) {
     }
 }
 
+// Only a choice the menu offers counts, so the game options change only between games; the
+// options are then read from the check marks.
+bool Choose(QAction* item) {
+    if (!item->actionGroup()->isEnabled()) return false;
+    item->setChecked(true);
+    return true;
+}
+
 }  // namespace
 
 TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<sound::SoundOutput> sound,
                    std::unique_ptr<common::MessageBoxes> boxes)
     : pacer_(std::move(pacer)),
       sound_(std::move(sound)),
-      boxes_(boxes ? std::move(boxes) : std::make_unique<common::DesktopMessageBoxes>(this)),
-      flow_(*this, *this, *this) {
+      boxes_(boxes ? std::move(boxes) : std::make_unique<common::DesktopMessageBoxes>(this)) {
     setObjectName(QStringLiteral("FormVel"));
     setWindowTitle(QString::fromUtf8(common::kProgramName));
     setFont(common::ProgramFont());
@@ -59,6 +66,15 @@ TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<sound::SoundOut
     setCentralWidget(client_);
     client_->setMinimumSize(kClientWidth, kClientHeight);
     statusBar_ = new StatusPanels(client_);
+    view_ = std::make_unique<BoardView>(BoardView::Parts{.picture = picture_,
+                                                         .client = *client_,
+                                                         .statusBar = *statusBar_,
+                                                         .options = options_,
+                                                         .pacer = *pacer_,
+                                                         .sound = *sound_,
+                                                         .boxes = *boxes_},
+                                        [this] { OfferMenuItems(); });
+    flow_ = std::make_unique<GameFlow>(*view_, options_, log_);
     FollowWindowState();
 
     ConnectMenu();
@@ -68,6 +84,11 @@ TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<sound::SoundOut
 }
 
 TFormVel::~TFormVel() = default;
+
+void TFormVel::AttachSecondaryWindows(SecondaryWindows* windows) {
+    windows_ = windows;
+    log_.Attach(windows != nullptr ? &windows->Log() : nullptr);
+}
 
 QWidget& TFormVel::Client() {
     return *client_;
@@ -91,13 +112,12 @@ void TFormVel::ConnectMenu() {
 }
 
 void TFormVel::FormCreate() {
-    flow_.Computer().InitWeights();
+    flow_->Computer().InitWeights();
     // On a high-resolution screen the board is drawn in screen pixels from the 2x frames.
     const qreal ratio = devicePixelRatioF();
     PieceImages images = LoadPieceImagesFor(kPatternFile, ratio);
     picture_.Create(std::move(images.frames), images.highResolution ? ratio : 1.0);
-    imagePattern_ = 0;
-    flow_.StartUp();
+    flow_->StartUp();
     // A broken 2x file is reported like the pattern file, once the game is ready without it.
     if (!images.twinError.empty()) throw std::runtime_error(images.twinError);
 }
@@ -150,12 +170,12 @@ void TFormVel::resizeEvent(QResizeEvent* event) {
 }
 
 void TFormVel::StartGameClick() {
-    flow_.StartGameClick();
+    flow_->StartGameClick();
     FollowComputerTurn();
 }
 
 void TFormVel::ClearGameClick() {
-    flow_.ClearGameClick();
+    flow_->ClearGameClick();
     FollowComputerTurn();
 }
 
@@ -179,28 +199,16 @@ void TFormVel::OfferMenuItems() {
         choice->setEnabled(!gameRuns);
 }
 
-// Only a choice the menu offers counts, so the game options change only between games.
 void TFormVel::GModeClick(QAction* item) {
-    if (!item->actionGroup()->isEnabled()) return;
-    item->setChecked(true);
-    flow_.UpdateStatus();
+    if (Choose(item)) flow_->UpdateStatus();
 }
 
 void TFormVel::FAttackClick(QAction* item) {
-    if (!item->actionGroup()->isEnabled()) return;
-    item->setChecked(true);
+    Choose(item);
 }
 
 void TFormVel::ImgPtnClick(QAction* item) {
-    if (!item->actionGroup()->isEnabled()) return;
-    item->setChecked(true);
-    const std::array<QAction*, 3> sets{menu_.Ptn0, menu_.Ptn1, menu_.Ptn2};
-    for (std::uint8_t set = 0; set < sets.size(); ++set) {
-        if (sets[set]->isChecked()) {
-            imagePattern_ = set;
-            break;
-        }
-    }
+    Choose(item);
 }
 
 void TFormVel::TopicClick() {
@@ -212,8 +220,8 @@ void TFormVel::VersionClick() {
 }
 
 void TFormVel::FormMouseDown(QPointF position) {
-    flow_.HumanMove(CellFromPixel(position.x(), kBoardLeft),
-                    CellFromPixel(position.y(), kBoardTop));
+    flow_->HumanMove(CellFromPixel(position.x(), kBoardLeft),
+                     CellFromPixel(position.y(), kBoardTop));
     FollowComputerTurn();
 }
 
@@ -223,14 +231,14 @@ void TFormVel::TimerTimer() {
     if (QApplication::activeModalWidget() != nullptr ||
         QApplication::activePopupWidget() != nullptr)
         return;
-    flow_.TimerTimer();
+    flow_->TimerTimer();
     FollowComputerTurn();
 }
 
 // Only the game's commands change whose turn it is, and each of them ends here: even one run inside
 // another's wait, so the last to end leaves the timer as the game stands.
 void TFormVel::FollowComputerTurn() {
-    timer_->SetWanted(flow_.ComputerToMove());
+    timer_->SetWanted(flow_->ComputerToMove());
 }
 
 void TFormVel::closeEvent(QCloseEvent* event) {
@@ -238,7 +246,7 @@ void TFormVel::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    flow_.AbandonRunningMoves();
+    flow_->AbandonRunningMoves();
     timer_->stop();
     event->accept();
     CloseOtherWindows(this);
