@@ -3,9 +3,11 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QTimer>
+#include <memory>
 #include <stdexcept>
 
 #include "clocks.h"
+#include "program_windows.h"
 
 namespace zorvel::bench {
 namespace {
@@ -49,9 +51,9 @@ std::int64_t ShowAndWaitForFirstPaint(ui::TFormVel& form) {
 
 double InProcessFirstPaintMs() {
     const std::int64_t start = WallNs();
-    ui::TFormVel form;
-    form.FormCreate();
-    return static_cast<double>(ShowAndWaitForFirstPaint(form) - start) / 1e6;
+    const std::unique_ptr<ui::TFormVel> form = MakeProgramForm();
+    form->FormCreate();
+    return static_cast<double>(ShowAndWaitForFirstPaint(*form) - start) / 1e6;
 }
 
 }  // namespace zorvel::bench

@@ -36,7 +36,7 @@ SessionFigures PlaySession(std::unique_ptr<ui::Pacer> pacer, bool highSpeed, int
     ui::TFormVel form(
         std::move(measuring),
         std::make_unique<sound::ModuleSoundOutput>(QStringLiteral(ZORVEL_RUNTIME_DIR)),
-        std::make_unique<YesBoxes>());
+        [](QWidget* /*owner*/) { return std::make_unique<YesBoxes>(); });
     form.FormCreate();
     form.Menu().Speed->setChecked(highSpeed);
     ShowAndWaitForFirstPaint(form);

@@ -36,7 +36,7 @@ int RunAsStartupChild(int argc, char* argv[], std::int64_t startedNs, std::int64
     ui::TFormVel form(
         std::make_unique<ui::EventLoopPacer>(),
         std::make_unique<sound::ModuleSoundOutput>(QStringLiteral(ZORVEL_RUNTIME_DIR)),
-        std::make_unique<YesBoxes>());
+        [](QWidget* /*owner*/) { return std::make_unique<YesBoxes>(); });
     form.FormCreate();
     const std::int64_t windowNs = WallNs();
     const std::int64_t paintedNs = ShowAndWaitForFirstPaint(form);

@@ -45,10 +45,8 @@ bool Choose(QAction* item) {
 }  // namespace
 
 TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<sound::SoundOutput> sound,
-                   std::unique_ptr<common::MessageBoxes> boxes)
-    : pacer_(std::move(pacer)),
-      sound_(std::move(sound)),
-      boxes_(boxes ? std::move(boxes) : std::make_unique<common::DesktopMessageBoxes>(this)) {
+                   const MessageBoxesFor& boxesFor)
+    : pacer_(std::move(pacer)), sound_(std::move(sound)), boxes_(boxesFor(this)) {
     setObjectName(QStringLiteral("FormVel"));
     setWindowTitle(QString::fromUtf8(common::kProgramName));
     setFont(common::ProgramFont());

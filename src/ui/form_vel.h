@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "beat_timer.h"
@@ -13,8 +14,8 @@
 #include "menu_options.h"
 #include "message_boxes.h"
 #include "pacer.h"
-#include "program_sound_output.h"
 #include "secondary_windows.h"
+#include "sound_output.h"
 
 namespace zorvel::ui {
 
@@ -29,10 +30,11 @@ class TFormVel final : public QMainWindow {
   public:
     static constexpr int kTimerInterval = 100;
 
-    // Without boxes given, the window shows the desktop's, owned by itself.
-    explicit TFormVel(std::unique_ptr<Pacer> pacer = std::make_unique<EventLoopPacer>(),
-                      std::unique_ptr<sound::SoundOutput> sound = sound::MakeProgramSoundOutput(),
-                      std::unique_ptr<common::MessageBoxes> boxes = nullptr);
+    // The boxes are made for the window once it exists, so that they can be kept above it.
+    using MessageBoxesFor = std::function<std::unique_ptr<common::MessageBoxes>(QWidget* owner)>;
+
+    TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<sound::SoundOutput> sound,
+             const MessageBoxesFor& boxesFor);
     ~TFormVel() override;
 
     // Initialises the tables, the pictures and the board. Throws when the pattern file cannot be

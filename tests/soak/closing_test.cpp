@@ -48,9 +48,12 @@ class Program {
             boxesAfterClosing += closedSignals;
             return true;
         };
-        form =
-            std::make_unique<ui::TFormVel>(std::make_unique<ui::EventLoopPacer>(), std::move(sound),
-                                           realBoxes ? nullptr : std::move(boxes));
+        form = std::make_unique<ui::TFormVel>(
+            std::make_unique<ui::EventLoopPacer>(), std::move(sound),
+            [&](QWidget* owner) -> std::unique_ptr<common::MessageBoxes> {
+                if (realBoxes) return std::make_unique<common::DesktopMessageBoxes>(owner);
+                return std::move(boxes);
+            });
         form->FormCreate();
         windows = std::make_unique<ProgramWindows>(*form);
         QObject::connect(form.get(), &ui::TFormVel::Closed, [this] {

@@ -86,8 +86,9 @@ class WindowHarness {
         boxes_->answer = [this](common::BoxKind kind, const QString& text) {
             return Answer(kind, text);
         };
-        form = std::make_unique<ui::TFormVel>(std::move(pacer), std::move(sound),
-                                              std::move(answering));
+        form = std::make_unique<ui::TFormVel>(
+            std::move(pacer), std::move(sound),
+            [&answering](QWidget* /*owner*/) { return std::move(answering); });
         form->Timer().stop();  // ticks come from the test
     }
     ~WindowHarness() {
