@@ -38,13 +38,14 @@ class PaintWatcher final : public QObject {
 std::int64_t ShowAndWaitForFirstPaint(ui::TFormVel& form) {
     QEventLoop loop;
     PaintWatcher watcher(loop);
-    form.Client().installEventFilter(&watcher);
+    QWidget* client = form.findChild<QWidget*>(QStringLiteral("ClientArea"));
+    client->installEventFilter(&watcher);
     form.show();
     if (watcher.PaintedNs() == 0) {
         QTimer::singleShot(kGiveUpMs, &loop, &QEventLoop::quit);
         loop.exec();
     }
-    form.Client().removeEventFilter(&watcher);
+    client->removeEventFilter(&watcher);
     if (watcher.PaintedNs() == 0) throw std::runtime_error("the board was never painted");
     return watcher.PaintedNs();
 }

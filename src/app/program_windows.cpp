@@ -21,7 +21,8 @@ void ProgramWindows::ShowHelpFile(const QString& fileName) {
 
 std::unique_ptr<ui::TFormVel> MakeProgramForm() {
     return std::make_unique<ui::TFormVel>(
-        std::make_unique<ui::EventLoopPacer>(), sound::MakeProgramSoundOutput(),
+        std::make_unique<ui::BoardPicture>(), std::make_unique<ui::EventLoopPacer>(),
+        sound::MakeProgramSoundOutput(),
         [](QWidget* owner) { return std::make_unique<common::DesktopMessageBoxes>(owner); });
 }
 

@@ -44,9 +44,12 @@ bool Choose(QAction* item) {
 
 }  // namespace
 
-TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<sound::SoundOutput> sound,
-                   const MessageBoxesFor& boxesFor)
-    : pacer_(std::move(pacer)), sound_(std::move(sound)), boxes_(boxesFor(this)) {
+TFormVel::TFormVel(std::unique_ptr<BoardPicture> picture, std::unique_ptr<Pacer> pacer,
+                   std::unique_ptr<sound::SoundOutput> sound, const MessageBoxesFor& boxesFor)
+    : picture_(std::move(picture)),
+      pacer_(std::move(pacer)),
+      sound_(std::move(sound)),
+      boxes_(boxesFor(this)) {
     setObjectName(QStringLiteral("FormVel"));
     setWindowTitle(QString::fromUtf8(common::kProgramName));
     setFont(common::ProgramFont());
@@ -58,13 +61,13 @@ TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<sound::SoundOut
     menu_ = BuildMainMenu(menuBar());
     InstallBoardAccessibility();
     client_ = new ClientArea(
-        this, [this] { return picture_.Bitmap(); },
+        this, [this] { return picture_->Bitmap(); },
         [this](QPointF position) { FormMouseDown(position); });
     client_->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(client_);
     client_->setMinimumSize(kClientWidth, kClientHeight);
     statusBar_ = new StatusPanels(client_);
-    view_ = std::make_unique<BoardView>(BoardView::Parts{.picture = picture_,
+    view_ = std::make_unique<BoardView>(BoardView::Parts{.picture = *picture_,
                                                          .client = *client_,
                                                          .statusBar = *statusBar_,
                                                          .options = options_,
@@ -88,10 +91,6 @@ void TFormVel::AttachSecondaryWindows(SecondaryWindows* windows) {
     log_.Attach(windows != nullptr ? &windows->Log() : nullptr);
 }
 
-QWidget& TFormVel::Client() {
-    return *client_;
-}
-
 void TFormVel::ConnectMenu() {
     connect(menu_.Game, &QMenu::aboutToShow, this, &TFormVel::MenuClick);
     connect(menu_.Option, &QMenu::aboutToShow, this, &TFormVel::MenuClick);
@@ -113,7 +112,7 @@ void TFormVel::FormCreate() {
     // On a high-resolution screen the board is drawn in screen pixels from the 2x frames.
     const qreal ratio = devicePixelRatioF();
     PieceImages images = LoadPieceImagesFor(kPatternFile, ratio);
-    picture_.Create(std::move(images.frames), images.highResolution ? ratio : 1.0);
+    picture_->Create(std::move(images.frames), images.highResolution ? ratio : 1.0);
     flow_->StartUp();
     // A broken 2x file is reported like the pattern file, once the game is ready without it.
     if (!images.twinError.empty()) throw std::runtime_error(images.twinError);
@@ -188,7 +187,7 @@ void TFormVel::MenuClick() {
 // is nothing to play on, so no game can be started.
 void TFormVel::OfferMenuItems() {
     const bool gameRuns = Game().GameState != 0;
-    menu_.StartGame->setEnabled(!gameRuns && picture_.Ready());
+    menu_.StartGame->setEnabled(!gameRuns && picture_->Ready());
     menu_.ClearGame->setEnabled(gameRuns);
     for (QMenu* options : {menu_.GameMode, menu_.Attack, menu_.Image})
         options->menuAction()->setEnabled(!gameRuns);

@@ -33,8 +33,9 @@ class TFormVel final : public QMainWindow {
     // The boxes are made for the window once it exists, so that they can be kept above it.
     using MessageBoxesFor = std::function<std::unique_ptr<common::MessageBoxes>(QWidget* owner)>;
 
-    TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<sound::SoundOutput> sound,
-             const MessageBoxesFor& boxesFor);
+    // The board is drawn into `picture`, which is empty until FormCreate.
+    TFormVel(std::unique_ptr<BoardPicture> picture, std::unique_ptr<Pacer> pacer,
+             std::unique_ptr<sound::SoundOutput> sound, const MessageBoxesFor& boxesFor);
     ~TFormVel() override;
 
     // Initialises the tables, the pictures and the board. Throws when the pattern file cannot be
@@ -57,17 +58,8 @@ class TFormVel final : public QMainWindow {
     void FormMouseDown(QPointF position);
     void TimerTimer();
 
+    // What the board shows, as screen readers name its cells.
     const GameData& Game() const { return flow_->Game(); }
-    const GameFlow& Flow() const { return *flow_; }
-    // The image set the next stones are drawn from: 0 Normal, 1 Star, 2 Onigiri.
-    std::uint8_t ImagePattern() const { return options_.ImagePattern(); }
-    // The wait after each frame of a stone: shorter at high speed.
-    unsigned FramePause() const { return options_.FramePause(); }
-    const BoardPicture& Picture() const { return picture_; }
-    const MainMenu& Menu() const { return menu_; }
-    const StatusPanels& StatusBar() const { return *statusBar_; }
-    BeatTimer& Timer() { return *timer_; }
-    QWidget& Client();
 
   signals:
     // The user agreed to end the program.
@@ -89,10 +81,10 @@ class TFormVel final : public QMainWindow {
     void FollowComputerTurn();
     void FollowWindowState();
 
+    std::unique_ptr<BoardPicture> picture_;
     std::unique_ptr<Pacer> pacer_;
     std::unique_ptr<sound::SoundOutput> sound_;
     std::unique_ptr<common::MessageBoxes> boxes_;
-    BoardPicture picture_;
     MainMenu menu_;
     MenuOptions options_{menu_};
     ClientArea* client_ = nullptr;
