@@ -4,7 +4,7 @@
 
 #include "debug_log.h"
 
-namespace zorvel {
+namespace zorvel::ui {
 
 // The game's debug log as the main window keeps it: lines go to the debug window once one is
 // attached, and are dropped before, since the window is made after the game starts up.
@@ -19,4 +19,4 @@ class DebugLogRelay final : public DebugLog {
     DebugLog* window_ = nullptr;
 };
 
-}  // namespace zorvel
+}  // namespace zorvel::ui
