@@ -25,6 +25,7 @@ namespace {
 
 const QString kCloseQuestion = QStringLiteral("プログラムを終了します。よろしいですか。");
 constexpr int kHelpContext = 1;
+constexpr int kTimerInterval = 100;  // ms between the game's ticks
 
 // The program's other windows go with the main window: the debug and help windows, and an about
 // box still open, whose modal loop then ends as it would by its close box.

@@ -28,8 +28,6 @@ class TFormVel final : public QMainWindow {
     Q_OBJECT
 
   public:
-    static constexpr int kTimerInterval = 100;
-
     // The boxes are made for the window once it exists, so that they can be kept above it.
     using MessageBoxesFor = std::function<std::unique_ptr<common::MessageBoxes>(QWidget* owner)>;
 
