@@ -18,6 +18,7 @@ class StatusPanels;
 // area, the status panels, the sounds and the waits.
 class BoardView final : public GameView {
   public:
+    // What it shows the game on and through; each outlives the view.
     struct Parts {
         BoardPicture& picture;
         ClientArea& client;
