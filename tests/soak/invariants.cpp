@@ -48,11 +48,12 @@ std::string CheckStatusBar(const ui::TFormVel& form) {
         testing::MenuOf(form).G1P->isChecked() ? QStringLiteral("1P MODE")
                                                : QStringLiteral("2P MODE"),
     };
+    const ui::StatusPanels& status = testing::StatusBarOf(form);
     for (int panel = 0; panel < 3; ++panel) {
-        if (testing::StatusBarOf(form).Text(panel) != expected[panel])
+        if (status.Text(panel) != expected[panel])
             return "status panel " + std::to_string(panel) + " reads \"" +
-                   testing::StatusBarOf(form).Text(panel).toStdString() + "\", not \"" +
-                   expected[panel].toStdString() + "\"";
+                   status.Text(panel).toStdString() + "\", not \"" + expected[panel].toStdString() +
+                   "\"";
     }
     return {};
 }
