@@ -10,8 +10,8 @@
 namespace zorvel {
 
 // Side 1's one-move look-ahead: the legal cell of the highest positional weight, then the smallest
-// move count, then the first in scan order. The weights live for the whole run: the game sets
-// them once at start-up, so a new game keeps what the corners did to them.
+// move count, then the first in scan order. The weights live for the whole run: the window sets
+// them once when it is created, so a new game keeps what the corners did to them.
 class ComputerPlayer {
   public:
     using WeightTable = std::array<std::array<std::uint8_t, 8>, 8>;  // [x - 1][y - 1]

@@ -6,7 +6,6 @@ GameFlow::GameFlow(GameView& view, const Options& options, DebugLog& log)
     : view_(view), options_(options), log_(log) {}
 
 void GameFlow::StartUp() {
-    computer_.InitWeights();
     ClearBoard();
     game_.GameState = 0;
     game_.Busy = 0;

@@ -25,8 +25,8 @@ class GameFlow : private StoneTurner {
   public:
     GameFlow(GameView& view, const Options& options, DebugLog& log);
 
-    // The game's part of the main window's creation, once the pictures are ready: the computer's
-    // weights, an empty board, no game running, and the status shown.
+    // The game's part of the main window's creation, once the pictures are ready: an empty
+    // board, no game running, and the status shown.
     void StartUp();
 
     void StartGameClick();

@@ -110,6 +110,7 @@ void TFormVel::ConnectMenu() {
 }
 
 void TFormVel::FormCreate() {
+    flow_->Computer().InitWeights();
     // On a high-resolution screen the board is drawn in screen pixels from the 2x frames.
     const qreal ratio = devicePixelRatioF();
     PieceImages images = LoadPieceImagesFor(kPatternFile, ratio);

@@ -84,7 +84,7 @@ class FlowUnderTest : public GameFlow {
 };
 
 struct FlowHarness {
-    FlowHarness() { flow.Computer().InitWeights(); }  // as StartUp does
+    FlowHarness() { flow.Computer().InitWeights(); }  // as the window's FormCreate does
 
     // Puts a running game in the given position with `turn` to move.
     void Load(const Rows& rows, Cell turn) {

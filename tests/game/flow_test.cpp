@@ -11,15 +11,6 @@ const Rows kEmptyRows = {"........", "........", "........", "........",
 const Rows kOpening = {"........", "........", "........", "...GR...",
                        "...RG...", "........", "........", "........"};
 
-TEST(StartUp, SetsTheComputersWeights) {
-    FakeOptions options;
-    FakeLog log;
-    FakeView view;
-    GameFlow flow(view, options, log);
-    flow.StartUp();
-    EXPECT_EQ(flow.Computer().WeightAt(1, 1), 95);
-}
-
 TEST(StartGame, NoLeavesEverythingAsItWas) {
     FlowHarness h;
     h.view.answers = {false};

@@ -27,11 +27,12 @@ class CountingWindows final : public ui::SecondaryWindows, private DebugLog {
     void ShowDebugWindow() override { ++debugWindows; }
     void ShowAboutBox() override { ++aboutBoxes; }
     void ShowHelpFile(const QString& fileName) override { helpFiles << fileName; }
-    void AppendLine(const std::string& /*line*/) override {}
+    void AppendLine(const std::string& line) override { lines << QString::fromStdString(line); }
 
     int debugWindows = 0;
     int aboutBoxes = 0;
     QStringList helpFiles;
+    QStringList lines;  // of the debug log
 };
 
 // Cell (x, y) as a screen reader finds it.
@@ -90,6 +91,7 @@ class WindowTest : public QObject {
     void onlyShiftF12ShowsTheDebugWindow_data();
     void onlyShiftF12ShowsTheDebugWindow();
     void theComputerWaitsWhileAMenuIsOpen();
+    void theComputerWeighsByTheTableOfCreation();
     void theTimerKeepsItsBeat_data();
     void theTimerKeepsItsBeat();
     void theTimerTicksOnlyWhileTheComputerCanStart_data();
@@ -583,6 +585,20 @@ void WindowTest::theComputerWaitsWhileAMenuIsOpen() {
     h.form->TimerTimer();
     QCOMPARE(h.form->Game().Turn, Cell{0});
     QCOMPARE(h.form->Game().board.At(4, 3), Cell{1});
+}
+
+// The window's creation fills the computer's weights; its first turn logs the table it weighed by.
+void WindowTest::theComputerWeighsByTheTableOfCreation() {
+    WindowHarness h;
+    h.Create();
+    CountingWindows windows;
+    h.form->AttachSecondaryWindows(&windows);
+    h.form->FAttackClick(MenuOf(*h.form).A2P);
+    h.form->StartGameClick();
+    h.form->TimerTimer();
+    QCOMPARE(h.form->Game().board.At(4, 3), Cell{1});
+    QVERIFY2(windows.lines.contains(QStringLiteral("95-15-50-40-40-50-15-95")),
+             qPrintable(windows.lines.join(u'\n')));
 }
 
 // Woken after any rest, the timer ticks where its 100 ms beat since start-up falls: the computer
