@@ -3,9 +3,11 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QTimer>
+#include <memory>
 #include <stdexcept>
 
 #include "clocks.h"
+#include "program_windows.h"
 
 namespace zorvel::bench {
 namespace {
@@ -36,22 +38,23 @@ class PaintWatcher final : public QObject {
 std::int64_t ShowAndWaitForFirstPaint(ui::TFormVel& form) {
     QEventLoop loop;
     PaintWatcher watcher(loop);
-    form.Client().installEventFilter(&watcher);
+    QWidget* client = form.findChild<QWidget*>(QStringLiteral("ClientArea"));
+    client->installEventFilter(&watcher);
     form.show();
     if (watcher.PaintedNs() == 0) {
         QTimer::singleShot(kGiveUpMs, &loop, &QEventLoop::quit);
         loop.exec();
     }
-    form.Client().removeEventFilter(&watcher);
+    client->removeEventFilter(&watcher);
     if (watcher.PaintedNs() == 0) throw std::runtime_error("the board was never painted");
     return watcher.PaintedNs();
 }
 
 double InProcessFirstPaintMs() {
     const std::int64_t start = WallNs();
-    ui::TFormVel form;
-    form.FormCreate();
-    return static_cast<double>(ShowAndWaitForFirstPaint(form) - start) / 1e6;
+    const std::unique_ptr<ui::TFormVel> form = MakeProgramForm();
+    form->FormCreate();
+    return static_cast<double>(ShowAndWaitForFirstPaint(*form) - start) / 1e6;
 }
 
 }  // namespace zorvel::bench

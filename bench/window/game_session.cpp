@@ -8,6 +8,7 @@
 #include "first_paint.h"
 #include "form_vel.h"
 #include "measuring_pacer.h"
+#include "menu_options.h"
 #include "module_sound_output.h"
 #include "oversleep_probe.h"
 #include "piece_images.h"
@@ -22,8 +23,7 @@ QPointF FirstLegalCell(const Board& board, Cell side) {
     for (int y = Board::kFirst; y <= Board::kLast; ++y) {
         for (int x = Board::kFirst; x <= Board::kLast; ++x) {
             if (TryMove(board, x, y, side) == 0) continue;
-            return {ui::ClientArea::kBoardLeft + (x - 0.5) * ui::kCellPixels,
-                    ui::ClientArea::kBoardTop + (y - 0.5) * ui::kCellPixels};
+            return QRectF(ui::CellSquare(x, y)).center();
         }
     }
     return {};
@@ -35,13 +35,16 @@ SessionFigures PlaySession(std::unique_ptr<ui::Pacer> pacer, bool highSpeed, int
     auto measuring = std::make_unique<MeasuringPacer>(std::move(pacer));
     MeasuringPacer& pauses = *measuring;
     ui::TFormVel form(
-        std::move(measuring),
+        std::make_unique<ui::BoardPicture>(), std::move(measuring),
         std::make_unique<sound::ModuleSoundOutput>(QStringLiteral(ZORVEL_RUNTIME_DIR)),
-        std::make_unique<YesBoxes>());
+        [](QWidget* /*owner*/) { return std::make_unique<YesBoxes>(); });
     form.FormCreate();
-    form.Menu().Speed->setChecked(highSpeed);
+    // The frame pause as the window's options read it from the High Speed item.
+    ui::MainMenu menu;
+    menu.Speed = form.findChild<QAction*>(QStringLiteral("Speed"));
+    menu.Speed->setChecked(highSpeed);
     ShowAndWaitForFirstPaint(form);
-    const unsigned frameMs = form.FramePause();
+    const unsigned frameMs = ui::MenuOptions(menu).FramePause();
     OversleepProbe machine(frameMs);
 
     SessionFigures figures;

@@ -34,15 +34,15 @@ int RunAsStartupChild(int argc, char* argv[], std::int64_t startedNs, std::int64
     const std::int64_t applicationNs = WallNs();
     // The sound module lies in the program's folder, not in the driver's.
     ui::TFormVel form(
-        std::make_unique<ui::EventLoopPacer>(),
+        std::make_unique<ui::BoardPicture>(), std::make_unique<ui::EventLoopPacer>(),
         std::make_unique<sound::ModuleSoundOutput>(QStringLiteral(ZORVEL_RUNTIME_DIR)),
-        std::make_unique<YesBoxes>());
+        [](QWidget* /*owner*/) { return std::make_unique<YesBoxes>(); });
     form.FormCreate();
     const std::int64_t windowNs = WallNs();
     const std::int64_t paintedNs = ShowAndWaitForFirstPaint(form);
 
     // Every picture and sound in use at least once, at high speed to keep the run short.
-    form.Menu().Speed->setChecked(true);
+    form.findChild<QAction*>(QStringLiteral("Speed"))->setChecked(true);
     form.StartGameClick();
 
     rusage usage{};

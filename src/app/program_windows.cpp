@@ -1,6 +1,9 @@
 #include "program_windows.h"
 
 #include "chm_help.h"
+#include "message_boxes.h"
+#include "pacer.h"
+#include "program_sound_output.h"
 
 namespace zorvel {
 
@@ -14,6 +17,13 @@ ProgramWindows::~ProgramWindows() {
 
 void ProgramWindows::ShowHelpFile(const QString& fileName) {
     help::ShowHelpFile(&form_, fileName);
+}
+
+std::unique_ptr<ui::TFormVel> MakeProgramForm() {
+    return std::make_unique<ui::TFormVel>(
+        std::make_unique<ui::BoardPicture>(), std::make_unique<ui::EventLoopPacer>(),
+        sound::MakeProgramSoundOutput(),
+        [](QWidget* owner) { return std::make_unique<common::DesktopMessageBoxes>(owner); });
 }
 
 }  // namespace zorvel

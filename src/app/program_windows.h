@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "about_box.h"
 #include "form_debug.h"
 #include "form_vel.h"
@@ -25,5 +27,9 @@ class ProgramWindows final : public ui::SecondaryWindows {
   private:
     ui::TFormVel& form_;
 };
+
+// The main window as the program opens it: its waits in the event loop, the sound output of this
+// system, and the desktop's boxes kept above it.
+std::unique_ptr<ui::TFormVel> MakeProgramForm();
 
 }  // namespace zorvel

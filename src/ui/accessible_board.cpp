@@ -1,8 +1,8 @@
 #include "accessible_board.h"
 
+#include "board_geometry.h"
 #include "client_area.h"
 #include "form_vel.h"
-#include "piece_images.h"
 
 namespace zorvel::ui {
 namespace {
@@ -58,11 +58,6 @@ class AccessibleCell final : public QAccessibleInterface,
     int y_;
 };
 
-QPoint CellCorner(int x, int y) {
-    return {ClientArea::kBoardLeft + (x - 1) * kCellPixels,
-            ClientArea::kBoardTop + (y - 1) * kCellPixels};
-}
-
 }  // namespace
 
 AccessibleBoard::AccessibleBoard(ClientArea* client, TFormVel* form)
@@ -83,11 +78,12 @@ QString AccessibleBoard::CellName(int x, int y) const {
 }
 
 QRect AccessibleBoard::CellRect(int x, int y) const {
-    return {widget()->mapToGlobal(CellCorner(x, y)), QSize(kCellPixels, kCellPixels)};
+    const QRect square = CellSquare(x, y);
+    return {widget()->mapToGlobal(square.topLeft()), square.size()};
 }
 
 void AccessibleBoard::PressCell(int x, int y) const {
-    const QPointF centre = QRectF(CellCorner(x, y), QSizeF(kCellPixels, kCellPixels)).center();
+    const QPointF centre = QRectF(CellSquare(x, y)).center();
     QMetaObject::invokeMethod(
         form_, [form = form_, centre] { form->FormMouseDown(centre); }, Qt::QueuedConnection);
 }
@@ -118,8 +114,8 @@ int AccessibleBoard::indexOfChild(const QAccessibleInterface* child) const {
 
 // Screen coordinates, so that pointing at a square finds its cell.
 QAccessibleInterface* AccessibleBoard::childAt(int x, int y) const {
-    const QPoint local = widget()->mapFromGlobal(QPoint(x, y)) - CellCorner(1, 1);
-    const QRect board(0, 0, kSide * kCellPixels, kSide * kCellPixels);
+    const QPoint local = widget()->mapFromGlobal(QPoint(x, y)) - CellSquare(1, 1).topLeft();
+    const QRect board(0, 0, kBoardPixels, kBoardPixels);
     if (board.contains(local)) return cellAt(local.y() / kCellPixels, local.x() / kCellPixels);
     return QAccessibleWidget::childAt(x, y);
 }

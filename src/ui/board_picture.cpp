@@ -22,7 +22,7 @@ void BoardPicture::Draw(int x, int y, int image) {
     QPainter painter(&*bitmap_);
     // Frames of another resolution than the picture's, 2x ones at 1.5x, are scaled smoothly.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QPoint((x - 1) * kCellPixels, (y - 1) * kCellPixels), images_[image]);
+    painter.drawImage(CellOffset(x, y), images_[image]);
     lastImage_[x - 1][y - 1] = image;
 }
 

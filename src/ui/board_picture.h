@@ -8,7 +8,6 @@
 
 namespace zorvel::ui {
 
-inline constexpr int kBoardPixels = 8 * kCellPixels;
 inline constexpr int kNoImage = -1;
 
 // The frames played when a cell becomes side 0, side 1 or empty, in order.

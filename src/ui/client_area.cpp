@@ -2,17 +2,10 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <cmath>
 
-#include "board.h"
-#include "piece_images.h"
+#include "board_geometry.h"
 
 namespace zorvel::ui {
-
-int CellFromPixel(double pixel, int boardEdge) {
-    const double cell = std::trunc((pixel - boardEdge) / kCellPixels) + 1.0;
-    return cell >= Board::kFirst && cell <= Board::kLast ? static_cast<int>(cell) : 0;
-}
 
 ClientArea::ClientArea(QWidget* parent, std::function<const QImage*()> boardBitmap,
                        std::function<void(QPointF)> mouseDown)

@@ -13,6 +13,7 @@
 #include <stdexcept>
 
 #include "board_accessibility.h"
+#include "board_geometry.h"
 #include "client_area.h"
 #include "program_font.h"
 #include "program_identity.h"
@@ -24,6 +25,7 @@ namespace {
 
 const QString kCloseQuestion = QStringLiteral("プログラムを終了します。よろしいですか。");
 constexpr int kHelpContext = 1;
+constexpr int kTimerInterval = 100;  // ms between the game's ticks
 
 // The program's other windows go with the main window: the debug and help windows, and an about
 // box still open, whose modal loop then ends as it would by its close box.
@@ -33,14 +35,22 @@ void CloseOtherWindows(const QWidget* mainWindow) {
     }
 }
 
+// Only a choice the menu offers counts, so the game options change only between games; the
+// options are then read from the check marks.
+bool Choose(QAction* item) {
+    if (!item->actionGroup()->isEnabled()) return false;
+    item->setChecked(true);
+    return true;
+}
+
 }  // namespace
 
-TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<sound::SoundOutput> sound,
-                   std::unique_ptr<common::MessageBoxes> boxes)
-    : pacer_(std::move(pacer)),
+TFormVel::TFormVel(std::unique_ptr<BoardPicture> picture, std::unique_ptr<Pacer> pacer,
+                   std::unique_ptr<sound::SoundOutput> sound, const MessageBoxesFor& boxesFor)
+    : picture_(std::move(picture)),
+      pacer_(std::move(pacer)),
       sound_(std::move(sound)),
-      boxes_(boxes ? std::move(boxes) : std::make_unique<common::DesktopMessageBoxes>(this)),
-      flow_(*this, *this, *this) {
+      boxes_(boxesFor(this)) {
     setObjectName(QStringLiteral("FormVel"));
     setWindowTitle(QString::fromUtf8(common::kProgramName));
     setFont(common::ProgramFont());
@@ -52,12 +62,21 @@ TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<sound::SoundOut
     menu_ = BuildMainMenu(menuBar());
     InstallBoardAccessibility();
     client_ = new ClientArea(
-        this, [this] { return picture_.Bitmap(); },
+        this, [this] { return picture_->Bitmap(); },
         [this](QPointF position) { FormMouseDown(position); });
     client_->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(client_);
     client_->setMinimumSize(kClientWidth, kClientHeight);
     statusBar_ = new StatusPanels(client_);
+    view_ = std::make_unique<BoardView>(BoardView::Parts{.picture = *picture_,
+                                                         .client = *client_,
+                                                         .statusBar = *statusBar_,
+                                                         .options = options_,
+                                                         .pacer = *pacer_,
+                                                         .sound = *sound_,
+                                                         .boxes = *boxes_},
+                                        [this] { OfferMenuItems(); });
+    flow_ = std::make_unique<GameFlow>(*view_, options_, log_);
     FollowWindowState();
 
     ConnectMenu();
@@ -68,8 +87,9 @@ TFormVel::TFormVel(std::unique_ptr<Pacer> pacer, std::unique_ptr<sound::SoundOut
 
 TFormVel::~TFormVel() = default;
 
-QWidget& TFormVel::Client() {
-    return *client_;
+void TFormVel::AttachSecondaryWindows(SecondaryWindows* windows) {
+    windows_ = windows;
+    log_.Attach(windows != nullptr ? &windows->Log() : nullptr);
 }
 
 void TFormVel::ConnectMenu() {
@@ -90,13 +110,12 @@ void TFormVel::ConnectMenu() {
 }
 
 void TFormVel::FormCreate() {
-    flow_.Computer().InitWeights();
+    flow_->Computer().InitWeights();
     // On a high-resolution screen the board is drawn in screen pixels from the 2x frames.
     const qreal ratio = devicePixelRatioF();
     PieceImages images = LoadPieceImagesFor(kPatternFile, ratio);
-    picture_.Create(std::move(images.frames), images.highResolution ? ratio : 1.0);
-    imagePattern_ = 0;
-    flow_.StartUp();
+    picture_->Create(std::move(images.frames), images.highResolution ? ratio : 1.0);
+    flow_->StartUp();
     // A broken 2x file is reported like the pattern file, once the game is ready without it.
     if (!images.twinError.empty()) throw std::runtime_error(images.twinError);
 }
@@ -149,12 +168,12 @@ void TFormVel::resizeEvent(QResizeEvent* event) {
 }
 
 void TFormVel::StartGameClick() {
-    flow_.StartGameClick();
+    flow_->StartGameClick();
     FollowComputerTurn();
 }
 
 void TFormVel::ClearGameClick() {
-    flow_.ClearGameClick();
+    flow_->ClearGameClick();
     FollowComputerTurn();
 }
 
@@ -170,7 +189,7 @@ void TFormVel::MenuClick() {
 // is nothing to play on, so no game can be started.
 void TFormVel::OfferMenuItems() {
     const bool gameRuns = Game().GameState != 0;
-    menu_.StartGame->setEnabled(!gameRuns && picture_.Ready());
+    menu_.StartGame->setEnabled(!gameRuns && picture_->Ready());
     menu_.ClearGame->setEnabled(gameRuns);
     for (QMenu* options : {menu_.GameMode, menu_.Attack, menu_.Image})
         options->menuAction()->setEnabled(!gameRuns);
@@ -178,28 +197,16 @@ void TFormVel::OfferMenuItems() {
         choice->setEnabled(!gameRuns);
 }
 
-// Only a choice the menu offers counts, so the game options change only between games.
 void TFormVel::GModeClick(QAction* item) {
-    if (!item->actionGroup()->isEnabled()) return;
-    item->setChecked(true);
-    flow_.UpdateStatus();
+    if (Choose(item)) flow_->UpdateStatus();
 }
 
 void TFormVel::FAttackClick(QAction* item) {
-    if (!item->actionGroup()->isEnabled()) return;
-    item->setChecked(true);
+    Choose(item);
 }
 
 void TFormVel::ImgPtnClick(QAction* item) {
-    if (!item->actionGroup()->isEnabled()) return;
-    item->setChecked(true);
-    const std::array<QAction*, 3> sets{menu_.Ptn0, menu_.Ptn1, menu_.Ptn2};
-    for (std::uint8_t set = 0; set < sets.size(); ++set) {
-        if (sets[set]->isChecked()) {
-            imagePattern_ = set;
-            break;
-        }
-    }
+    Choose(item);
 }
 
 void TFormVel::TopicClick() {
@@ -211,8 +218,8 @@ void TFormVel::VersionClick() {
 }
 
 void TFormVel::FormMouseDown(QPointF position) {
-    flow_.HumanMove(CellFromPixel(position.x(), ClientArea::kBoardLeft),
-                    CellFromPixel(position.y(), ClientArea::kBoardTop));
+    flow_->HumanMove(CellFromPixel(position.x(), kBoardLeft),
+                     CellFromPixel(position.y(), kBoardTop));
     FollowComputerTurn();
 }
 
@@ -222,14 +229,14 @@ void TFormVel::TimerTimer() {
     if (QApplication::activeModalWidget() != nullptr ||
         QApplication::activePopupWidget() != nullptr)
         return;
-    flow_.TimerTimer();
+    flow_->TimerTimer();
     FollowComputerTurn();
 }
 
 // Only the game's commands change whose turn it is, and each of them ends here: even one run inside
 // another's wait, so the last to end leaves the timer as the game stands.
 void TFormVel::FollowComputerTurn() {
-    timer_->SetWanted(flow_.ComputerToMove());
+    timer_->SetWanted(flow_->ComputerToMove());
 }
 
 void TFormVel::closeEvent(QCloseEvent* event) {
@@ -237,7 +244,7 @@ void TFormVel::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    flow_.AbandonRunningMoves();
+    flow_->AbandonRunningMoves();
     timer_->stop();
     event->accept();
     CloseOtherWindows(this);

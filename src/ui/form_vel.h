@@ -1,36 +1,39 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "beat_timer.h"
 #include "board_picture.h"
+#include "board_view.h"
+#include "debug_log_relay.h"
 #include "game_data.h"
 #include "game_flow.h"
 #include "main_menu.h"
+#include "menu_options.h"
 #include "message_boxes.h"
 #include "pacer.h"
-#include "program_sound_output.h"
 #include "secondary_windows.h"
+#include "sound_output.h"
 
 namespace zorvel::ui {
 
 class ClientArea;
 class StatusPanels;
 
-// The main window "Zorblin Veltor": the board, the menus, the status bar and the game's flow.
-class TFormVel final : public QMainWindow, private GameView, private Options, private DebugLog {
+// The main window "Zorblin Veltor": the shell around the board, the menus and the status bar,
+// and the commands and events it passes to the game's flow.
+class TFormVel final : public QMainWindow {
     Q_OBJECT
 
   public:
-    static constexpr int kClientWidth = 340;
-    static constexpr int kClientHeight = 360;
-    static constexpr int kTimerInterval = 100;
+    // The boxes are made for the window once it exists, so that they can be kept above it.
+    using MessageBoxesFor = std::function<std::unique_ptr<common::MessageBoxes>(QWidget* owner)>;
 
-    // Without boxes given, the window shows the desktop's, owned by itself.
-    explicit TFormVel(std::unique_ptr<Pacer> pacer = std::make_unique<EventLoopPacer>(),
-                      std::unique_ptr<sound::SoundOutput> sound = sound::MakeProgramSoundOutput(),
-                      std::unique_ptr<common::MessageBoxes> boxes = nullptr);
+    // The board is drawn into `picture`, which is empty until FormCreate.
+    TFormVel(std::unique_ptr<BoardPicture> picture, std::unique_ptr<Pacer> pacer,
+             std::unique_ptr<sound::SoundOutput> sound, const MessageBoxesFor& boxesFor);
     ~TFormVel() override;
 
     // Initialises the tables, the pictures and the board. Throws when the pattern file cannot be
@@ -38,7 +41,7 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     // with everything ready, when the high-resolution pattern file cannot be read.
     void FormCreate();
     // The debug window, about box and help; none (null) until they are made.
-    void AttachSecondaryWindows(SecondaryWindows* windows) { windows_ = windows; }
+    void AttachSecondaryWindows(SecondaryWindows* windows);
 
     // Menu commands and events, as the menus, the mouse and the timer call them.
     void StartGameClick();
@@ -53,17 +56,8 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     void FormMouseDown(QPointF position);
     void TimerTimer();
 
-    const GameData& Game() const { return flow_.Game(); }
-    const GameFlow& Flow() const { return flow_; }
-    // The image set the next stones are drawn from: 0 Normal, 1 Star, 2 Onigiri.
-    std::uint8_t ImagePattern() const override { return imagePattern_; }
-    // The wait after each frame of a stone: shorter at high speed.
-    unsigned FramePause() const;
-    const BoardPicture& Picture() const { return picture_; }
-    const MainMenu& Menu() const { return menu_; }
-    const StatusPanels& StatusBar() const { return *statusBar_; }
-    BeatTimer& Timer() { return *timer_; }
-    QWidget& Client();
+    // What the board shows, as screen readers name its cells.
+    const GameData& Game() const { return flow_->Game(); }
 
   signals:
     // The user agreed to end the program.
@@ -78,38 +72,25 @@ class TFormVel final : public QMainWindow, private GameView, private Options, pr
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    // GameView
-    bool Ask(const std::string& question) override;
-    void Inform(const std::string& text) override;
-    void ShowEmptyBoard() override;
-    void AnimateStone(int x, int y, Cell value, const MoveWatch& move) override;
-    void ShowStatus(const StatusTexts& texts) override;
-    void PlayComputerSound() override;
-    void Wait(unsigned ms) override;
-    // Options
-    bool OnePlayerMode() const override;
-    bool Side0First() const override;
-    // DebugLog: lines go to the debug window once it is attached.
-    void AppendLine(const std::string& line) override;
-
     void ConnectMenu();
     // Enables the menu items for whether a game runs: on opening a menu and on every change.
     void OfferMenuItems();
-    void PresentBoard();
     // The timer ticks only while the computer's turn could start on a tick.
     void FollowComputerTurn();
-    bool SoundOn() const;
     void FollowWindowState();
 
+    std::unique_ptr<BoardPicture> picture_;
     std::unique_ptr<Pacer> pacer_;
     std::unique_ptr<sound::SoundOutput> sound_;
     std::unique_ptr<common::MessageBoxes> boxes_;
-    std::uint8_t imagePattern_ = 0;  // 0 Normal, 1 Star, 2 Onigiri
-    GameFlow flow_;
-    BoardPicture picture_;
     MainMenu menu_;
+    MenuOptions options_{menu_};
     ClientArea* client_ = nullptr;
     StatusPanels* statusBar_ = nullptr;
+    DebugLogRelay log_;
+    // Made once the client area and the status bar they show the game on are.
+    std::unique_ptr<BoardView> view_;
+    std::unique_ptr<GameFlow> flow_;
     BeatTimer* timer_ = nullptr;
     SecondaryWindows* windows_ = nullptr;
     bool centred_ = false;

@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "board_geometry.h"
+
 namespace zorvel::ui {
 
-inline constexpr int kCellPixels = 40;
 inline constexpr int kImageSets = 3;
 inline constexpr int kFramesPerSet = 11;
 inline const QString kPatternFile = QStringLiteral("ZorPatn.bmp");

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "board_geometry.h"
+
 namespace zorvel::ui {
 namespace {
 
@@ -21,7 +23,7 @@ StatusPanels::StatusPanels(QWidget* parent) : QWidget(parent) {
         label->setAccessibleDescription(QStringLiteral("Status panel %1").arg(i + 1));
         panels_[i] = label;
     }
-    resize(340, kHeight);
+    resize(kClientWidth, kHeight);
 }
 
 void StatusPanels::resizeEvent(QResizeEvent* /*event*/) {

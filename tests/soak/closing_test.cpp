@@ -48,9 +48,12 @@ class Program {
             boxesAfterClosing += closedSignals;
             return true;
         };
-        form =
-            std::make_unique<ui::TFormVel>(std::make_unique<ui::EventLoopPacer>(), std::move(sound),
-                                           realBoxes ? nullptr : std::move(boxes));
+        form = std::make_unique<ui::TFormVel>(
+            std::make_unique<ui::BoardPicture>(), std::make_unique<ui::EventLoopPacer>(),
+            std::move(sound), [&](QWidget* owner) -> std::unique_ptr<common::MessageBoxes> {
+                if (realBoxes) return std::make_unique<common::DesktopMessageBoxes>(owner);
+                return std::move(boxes);
+            });
         form->FormCreate();
         windows = std::make_unique<ProgramWindows>(*form);
         QObject::connect(form.get(), &ui::TFormVel::Closed, [this] {
@@ -61,7 +64,7 @@ class Program {
             soundsAfterClosing += closedSignals;
             if (onSound) onSound(fileName);
         };
-        form->Menu().Speed->setChecked(true);
+        testing::MenuOf(*form).Speed->setChecked(true);
         form->show();
     }
     ~Program() { QDir::setCurrent(previousDir_); }
@@ -140,7 +143,7 @@ void ClosingTest::duringTheOpeningAnimation() {
     program.onSound = [&](const QString&) {
         if (++stones == 2) program.CloseSoon();  // while the second stone turns
     };
-    QCOMPARE(program.Run([&] { program.form->Menu().StartGame->trigger(); }), 0);
+    QCOMPARE(program.Run([&] { testing::MenuOf(*program.form).StartGame->trigger(); }), 0);
     QCOMPARE(program.closedSignals, 1);
     QCOMPARE(program.soundsAfterClosing, 0);
     QCOMPARE(program.boxesAfterClosing, 0);
@@ -150,11 +153,11 @@ void ClosingTest::duringTheOpeningAnimation() {
 
 void ClosingTest::duringTheComputersWait() {
     Program program;
-    program.form->FAttackClick(program.form->Menu().A2P);
+    program.form->FAttackClick(testing::MenuOf(*program.form).A2P);
     program.onSound = [&](const QString& fileName) {
         if (fileName == sound::kComputerSound) program.CloseSoon();
     };
-    QCOMPARE(program.Run([&] { program.form->Menu().StartGame->trigger(); }), 0);
+    QCOMPARE(program.Run([&] { testing::MenuOf(*program.form).StartGame->trigger(); }), 0);
     QCOMPARE(program.closedSignals, 1);
     QCOMPARE(program.soundsAfterClosing, 0);
     QCOMPARE(program.boxesAfterClosing, 0);
@@ -166,7 +169,7 @@ void ClosingTest::withTheAboutBoxOpen() {
     Program program;
     QCOMPARE(program.Run([&] {
         program.CloseSoon();
-        program.form->Menu().Version->trigger();
+        testing::MenuOf(*program.form).Version->trigger();
     }),
              0);
     QCOMPARE(program.closedSignals, 1);
@@ -195,10 +198,12 @@ void ClosingTest::secondaryWindowsStayWithTheMainWindow_data() {
     QTest::addColumn<QPoint>("frameAt");  // null: centred on the screen
 
     QTest::newRow("debug window") << Opener(PressShiftF12) << QPoint(577, 109);
-    QTest::newRow("about box") << Opener([](Program& p) { p.form->Menu().Version->trigger(); })
-                               << QPoint();
-    QTest::newRow("question box") << Opener([](Program& p) { p.form->Menu().StartGame->trigger(); })
-                                  << QPoint();
+    QTest::newRow("about box") << Opener([](Program& p) {
+        testing::MenuOf(*p.form).Version->trigger();
+    }) << QPoint();
+    QTest::newRow("question box") << Opener([](Program& p) {
+        testing::MenuOf(*p.form).StartGame->trigger();
+    }) << QPoint();
     QTest::newRow("information box") << Opener([](Program& p) {
         common::DesktopMessageBoxes(p.form.get()).ShowInformation(QStringLiteral("情報"));
     }) << QPoint();
@@ -251,7 +256,7 @@ void ClosingTest::helpOpensItsWindowOwnedByTheMainWindow() {
     help::LoadHelpLibrary();
     QVERIFY2(help::HelpAvailable(), "the help reader library is missing");
     QVERIFY(program.form->findChild<help::HelpWindow*>() == nullptr);
-    program.form->Menu().Topic->trigger();
+    testing::MenuOf(*program.form).Topic->trigger();
     const auto* window = program.form->findChild<help::HelpWindow*>();
     QVERIFY(window != nullptr);
     QVERIFY(window->isVisible());

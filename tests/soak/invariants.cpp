@@ -20,18 +20,18 @@ int RestingImage(Cell value, int set) {
     return set * ui::kFramesPerSet + (value == kSide0 ? 1 : 6);
 }
 
-std::string CheckPicture(const ui::TFormVel& form) {
+std::string CheckPicture(const ui::TFormVel& form, const ui::BoardPicture& picture) {
     const Board& board = form.Game().board;
     for (int y = Board::kFirst; y <= Board::kLast; ++y) {
         for (int x = Board::kFirst; x <= Board::kLast; ++x) {
-            const int image = form.Picture().LastImage(x, y);
+            const int image = picture.LastImage(x, y);
             const int set = image / ui::kFramesPerSet;
             if (image < 0 || image != RestingImage(board.At(x, y), set)) {
                 return "cell " + CellName(x, y) + " holds " + std::to_string(board.At(x, y)) +
                        " but shows image " + std::to_string(image);
             }
             const int frame = image % ui::kFramesPerSet;
-            if (testing::CellColour(form, x, y) != testing::FrameColour(set, frame))
+            if (testing::CellColour(picture, x, y) != testing::FrameColour(set, frame))
                 return "the picture of cell " + CellName(x, y) + " is not image " +
                        std::to_string(image);
         }
@@ -45,13 +45,15 @@ std::string CheckStatusBar(const ui::TFormVel& form) {
     const QString expected[] = {
         running ? QStringLiteral("NEXT PLAYER") : QStringLiteral("VELTOR Ver2.0"),
         running ? QString::fromStdString(game.Player[game.Turn].Name) : QString(),
-        form.Menu().G1P->isChecked() ? QStringLiteral("1P MODE") : QStringLiteral("2P MODE"),
+        testing::MenuOf(form).G1P->isChecked() ? QStringLiteral("1P MODE")
+                                               : QStringLiteral("2P MODE"),
     };
+    const ui::StatusPanels& status = testing::StatusBarOf(form);
     for (int panel = 0; panel < 3; ++panel) {
-        if (form.StatusBar().Text(panel) != expected[panel])
+        if (status.Text(panel) != expected[panel])
             return "status panel " + std::to_string(panel) + " reads \"" +
-                   form.StatusBar().Text(panel).toStdString() + "\", not \"" +
-                   expected[panel].toStdString() + "\"";
+                   status.Text(panel).toStdString() + "\", not \"" + expected[panel].toStdString() +
+                   "\"";
     }
     return {};
 }
@@ -82,12 +84,12 @@ std::string CheckAlways(const GameData& game) {
     return {};
 }
 
-std::string CheckAtRest(const ui::TFormVel& form) {
+std::string CheckAtRest(const ui::TFormVel& form, const ui::BoardPicture& picture) {
     const GameData& game = form.Game();
     if (game.Busy != 0) return "Busy is 1 while no move runs";
     if (game.GameState == 1 && !CanMove(game.board, game.Turn))
         return "the game runs on, but side " + std::to_string(game.Turn) + " to move has no move";
-    if (std::string problem = CheckPicture(form); !problem.empty()) return problem;
+    if (std::string problem = CheckPicture(form, picture); !problem.empty()) return problem;
     return CheckStatusBar(form);
 }
 

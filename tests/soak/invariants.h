@@ -21,7 +21,7 @@ std::string CheckAlways(const GameData& game);
 // Once no move runs: Busy is 0; every cell shows the resting frame of its value in the set that
 // drew it last (the empty cell of the first set when empty); the status bar tells the state; and
 // a running game has a move for the side to move.
-std::string CheckAtRest(const ui::TFormVel& form);
+std::string CheckAtRest(const ui::TFormVel& form, const ui::BoardPicture& picture);
 
 // The score box's text for the board as it stands, with the sides' current names.
 std::string ExpectedScore(const GameData& game);

@@ -54,7 +54,7 @@ void Monkey::Run(long events) {
         // The menu stayed open while the move ran; the user picks from it now.
         if (pending_) PickPending();
         journal_.Fail(CheckAlways(form_.Game()));
-        journal_.Fail(CheckAtRest(form_));
+        journal_.Fail(CheckAtRest(form_, harness_.Picture()));
         if (closedSignals_ != 0) journal_.Fail("the program closed although no one agreed");
         harness_.Pacer().pauses.clear();
         harness_.Sound().played.clear();

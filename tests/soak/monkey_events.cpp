@@ -102,15 +102,14 @@ void Monkey::ClickAnywhere() {
         Qt::MouseButton button;
         int weight;
     } kButtons[] = {{Qt::LeftButton, 8}, {Qt::RightButton, 1}, {Qt::MiddleButton, 1}};
-    const QPointF position(dice_.Real(0, ui::TFormVel::kClientWidth),
-                           dice_.Real(0, ui::TFormVel::kClientHeight));
+    const QPointF position(dice_.Real(0, ui::kClientWidth), dice_.Real(0, ui::kClientHeight));
     Press(position, dice_.From(kButtons).button);
 }
 
 // The press goes where a real one would: to the widget under it, and on up from there.
 void Monkey::Press(QPointF position, Qt::MouseButton button) {
     journal_.Event("mouse button " + std::to_string(button) + " at " + Position(position));
-    QWidget& client = form_.Client();
+    QWidget& client = testing::ClientOf(form_);
     QWidget* target = client.childAt(position.toPoint());
     if (target == nullptr) target = &client;
     const QPointF local = position - QPointF(target->mapTo(&client, QPoint(0, 0)));
@@ -143,7 +142,7 @@ void Monkey::ChooseMenuItemSlowly() {
 
 void Monkey::OpenMenuFor(const MenuItem& item, const char* how) {
     journal_.Event(how + std::string(item.name));
-    emit(form_.Menu().*item.menu)->aboutToShow();
+    emit(testing::MenuOf(form_).*item.menu)->aboutToShow();
 }
 
 void Monkey::PickPending() {
@@ -156,7 +155,7 @@ void Monkey::PickPending() {
 }
 
 void Monkey::Pick(const MenuItem& item) {
-    const MainMenu& menu = form_.Menu();
+    const MainMenu menu = testing::MenuOf(form_);
     QAction* action = menu.*item.action;
     const bool usable = action->isEnabled() && (item.submenu == nullptr ||
                                                 (menu.*item.submenu)->menuAction()->isEnabled());
@@ -168,7 +167,7 @@ void Monkey::Pick(const MenuItem& item) {
 }
 
 void Monkey::TickUnderPopup() {
-    QMenu* menu = dice_.Chance(0.5) ? form_.Menu().Game : form_.Menu().Option;
+    QMenu* menu = dice_.Chance(0.5) ? testing::MenuOf(form_).Game : testing::MenuOf(form_).Option;
     journal_.Event("the " + menu->objectName().toStdString() + " menu pops up");
     menu->popup(form_.mapToGlobal(QPoint(0, 0)));
     if (QApplication::activePopupWidget() == menu) {
@@ -213,7 +212,7 @@ void Monkey::RequestClose() {
         form_.close();
     } else {
         journal_.Event("menu Exit");
-        form_.Menu().Exit->trigger();
+        testing::MenuOf(form_).Exit->trigger();
     }
     if (!form_.isVisible()) journal_.Fail("the main window closed although no one agreed");
 }

@@ -75,7 +75,7 @@ void HighResolutionTest::boardIsDrawnFromTheTwinOnlyWhenItBelongs() {
     }
     QCOMPARE(shown.contains(QStringLiteral("ZorPatn@2x.bmp\" は開けません。")), error);
     // The game goes on with whichever frames it took.
-    const QImage& board = *h.form->Picture().Bitmap();
+    const QImage& board = *h.Picture().Bitmap();
     QCOMPARE(board.size(), QSize(side, side));
     QCOMPARE(board.deviceIndependentSize(), QSizeF(320, 320));
     h.form->StartGameClick();
@@ -97,7 +97,8 @@ void HighResolutionTest::aClickMapsToTheSameCell() {
     h.Create();
     h.form->StartGameClick();
     // Cell (6, 4) takes side 1's stone at (5, 4) for side 0, who moves first.
-    QTest::mouseClick(&h.form->Client(), Qt::LeftButton, {}, QPoint(10 + 5 * 40 + 39, 10 + 3 * 40));
+    QTest::mouseClick(&ClientOf(*h.form), Qt::LeftButton, {},
+                      QPoint(10 + 5 * 40 + 39, 10 + 3 * 40));
     QCOMPARE(h.form->Game().board.At(6, 4), kSide0);
     QCOMPARE(h.form->Game().board.At(5, 4), kSide0);
 }

@@ -27,16 +27,17 @@ class CountingWindows final : public ui::SecondaryWindows, private DebugLog {
     void ShowDebugWindow() override { ++debugWindows; }
     void ShowAboutBox() override { ++aboutBoxes; }
     void ShowHelpFile(const QString& fileName) override { helpFiles << fileName; }
-    void AppendLine(const std::string& /*line*/) override {}
+    void AppendLine(const std::string& line) override { lines << QString::fromStdString(line); }
 
     int debugWindows = 0;
     int aboutBoxes = 0;
     QStringList helpFiles;
+    QStringList lines;  // of the debug log
 };
 
 // Cell (x, y) as a screen reader finds it.
 QAccessibleInterface* AccessibleCell(ui::TFormVel& form, int x, int y) {
-    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&form.Client());
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&ClientOf(form));
     return board->tableInterface()->cellAt(y - 1, x - 1);
 }
 
@@ -90,6 +91,7 @@ class WindowTest : public QObject {
     void onlyShiftF12ShowsTheDebugWindow_data();
     void onlyShiftF12ShowsTheDebugWindow();
     void theComputerWaitsWhileAMenuIsOpen();
+    void theComputerWeighsByTheTableOfCreation();
     void theTimerKeepsItsBeat_data();
     void theTimerKeepsItsBeat();
     void theTimerTicksOnlyWhileTheComputerCanStart_data();
@@ -100,14 +102,13 @@ class WindowTest : public QObject {
 void WindowTest::startsIdleWithTheTitleAndMode() {
     WindowHarness h;
     h.Create();
-    const auto& status = h.form->StatusBar();
+    const auto& status = StatusBarOf(*h.form);
     QCOMPARE(status.Text(0), QStringLiteral("VELTOR Ver2.0"));
     QCOMPARE(status.Text(1), QString());
     QCOMPARE(status.Text(2), QStringLiteral("1P MODE"));
     QCOMPARE(h.form->windowTitle(), QStringLiteral("Zorblin Veltor"));
-    QCOMPARE(h.form->Client().size(), QSize(340, 360));
-    QCOMPARE(h.form->Timer().interval(), 100);
-    QCOMPARE(h.form->Flow().Computer().WeightAt(1, 1), std::uint8_t{95});
+    QCOMPARE(ClientOf(*h.form).size(), QSize(340, 360));
+    QCOMPARE(TimerOf(*h.form).interval(), 100);
     // Screen readers get the panels' texts.
     const QLabel* title = status.findChild<QLabel*>(QStringLiteral("StatusPanel0"));
     QAccessibleInterface* accessible =
@@ -136,8 +137,8 @@ void WindowTest::clicksMapToCellsTruncatingTowardZero_data() {
 void WindowTest::clicksMapToCellsTruncatingTowardZero() {
     QFETCH(double, pixel);
     QFETCH(int, cell);
-    QCOMPARE(ui::CellFromPixel(pixel, ui::ClientArea::kBoardLeft), cell);
-    QCOMPARE(ui::CellFromPixel(pixel, ui::ClientArea::kBoardTop), cell);
+    QCOMPARE(ui::CellFromPixel(pixel, ui::kBoardLeft), cell);
+    QCOMPARE(ui::CellFromPixel(pixel, ui::kBoardTop), cell);
 }
 
 void WindowTest::screenReadersSeeTheBoardAsATableOfCells() {
@@ -145,7 +146,7 @@ void WindowTest::screenReadersSeeTheBoardAsATableOfCells() {
     h.Create();
     h.form->show();
     h.form->StartGameClick();
-    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&h.form->Client());
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&ClientOf(*h.form));
     QCOMPARE(board->role(), QAccessible::Table);
     QCOMPARE(board->text(QAccessible::Name), QStringLiteral("Board"));
     QCOMPARE(board->tableInterface()->rowCount(), 8);
@@ -163,11 +164,10 @@ void WindowTest::screenReadersSeeTheBoardAsATableOfCells() {
     }
     QCOMPARE(names, expected);
     // The status bar follows the cells.
-    QAccessibleInterface* status =
-        QAccessible::queryAccessibleInterface(const_cast<ui::StatusPanels*>(&h.form->StatusBar()));
+    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(&StatusBarOf(*h.form));
     QCOMPARE(board->child(board->indexOfChild(status)), status);
     // Each cell covers its square on the screen, and pointing there finds it.
-    const QRect square(h.form->Client().mapToGlobal(QPoint(170, 90)), QSize(40, 40));
+    const QRect square(ClientOf(*h.form).mapToGlobal(QPoint(170, 90)), QSize(40, 40));
     QCOMPARE(AccessibleCell(*h.form, 5, 3)->rect(), square);
     QCOMPARE(board->childAt(square.right(), square.top()), AccessibleCell(*h.form, 5, 3));
 }
@@ -258,7 +258,7 @@ QString MenuTree(const ui::TFormVel& form) {
 void WindowTest::menuTreeAndItsChoices() {
     WindowHarness h;
     h.Create();
-    const ui::MainMenu& m = h.form->Menu();
+    const ui::MainMenu m = MenuOf(*h.form);
     const QString start = QStringLiteral(
         "&Game #3 {&Start Game #13 | &Clear Game #14 | - | E&xit #15} | "
         "&Option #3 {&Game Mode #4 {1P [x] | 2P [ ]} | "
@@ -276,16 +276,16 @@ void WindowTest::menuTreeAndItsChoices() {
         .replace("Nomal [x] | Star [ ]", "Nomal [ ] | Star [x]")
         .replace("Speed [ ]", "Speed [x]");
     QCOMPARE(MenuTree(*h.form), chosen);
-    QCOMPARE(h.form->StatusBar().Text(2), QStringLiteral("2P MODE"));
-    QCOMPARE(h.form->ImagePattern(), std::uint8_t{1});
+    QCOMPARE(StatusBarOf(*h.form).Text(2), QStringLiteral("2P MODE"));
+    QCOMPARE(ImagePatternOf(*h.form), std::uint8_t{1});
 
     // During a game, a menu opened before it began changes none of the game options.
     m.StartGame->trigger();
     QCOMPARE(h.form->Game().GameState, std::uint8_t{1});
     for (QAction* item : {m.G1P, m.A1P, m.Ptn2}) item->trigger();
     QCOMPARE(MenuTree(*h.form), chosen);
-    QCOMPARE(h.form->StatusBar().Text(2), QStringLiteral("2P MODE"));
-    QCOMPARE(h.form->ImagePattern(), std::uint8_t{1});
+    QCOMPARE(StatusBarOf(*h.form).Text(2), QStringLiteral("2P MODE"));
+    QCOMPARE(ImagePatternOf(*h.form), std::uint8_t{1});
 
     // Version, Help and Clear Game run their own commands.
     CountingWindows windows;
@@ -303,7 +303,7 @@ void WindowTest::menuTreeAndItsChoices() {
 void WindowTest::menuEnablingFollowsTheGame() {
     WindowHarness h;
     h.Create();
-    const ui::MainMenu& m = h.form->Menu();
+    const ui::MainMenu m = MenuOf(*h.form);
     auto state = [&] {
         return QList<bool>{m.StartGame->isEnabled(),
                            m.ClearGame->isEnabled(),
@@ -324,12 +324,12 @@ void WindowTest::menuEnablingFollowsTheGame() {
 void WindowTest::clearBoardAlwaysDrawsTheFirstSetsEmptyCell() {
     WindowHarness h;
     h.Create();
-    h.form->ImgPtnClick(h.form->Menu().Ptn2);
+    h.form->ImgPtnClick(MenuOf(*h.form).Ptn2);
     h.form->StartGameClick();
     h.form->ClearGameClick();
     for (int y = Board::kFirst; y <= Board::kLast; ++y)
         for (int x = Board::kFirst; x <= Board::kLast; ++x)
-            QCOMPARE(CellColour(*h.form, x, y), FrameColour(0, 0));
+            QCOMPARE(CellColour(h.Picture(), x, y), FrameColour(0, 0));
 }
 
 void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue_data() {
@@ -355,7 +355,7 @@ void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue() {
     QFETCH(QString, moverName);
     WindowHarness h;
     h.Create();
-    const ui::MainMenu& m = h.form->Menu();
+    const ui::MainMenu m = MenuOf(*h.form);
     h.form->ImgPtnClick(QList<QAction*>{m.Ptn0, m.Ptn1, m.Ptn2}[set]);
     m.Speed->setChecked(highSpeed);
     m.Sound->setChecked(soundOn);
@@ -381,8 +381,8 @@ void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue() {
     std::vector<Seen> seen;
     h.Pacer().onPause = [&](std::size_t) {
         const int y = seen.size() < 5 ? 3 : 4;
-        seen.push_back(
-            {CellColour(*h.form, x, y), h.form->Game().board.At(x, y), h.Sound().played.size()});
+        seen.push_back({CellColour(h.Picture(), x, y), h.form->Game().board.At(x, y),
+                        h.Sound().played.size()});
     };
     h.ClickCell(x, 3);
     const std::array<int, 5> frames =
@@ -410,25 +410,25 @@ void WindowTest::turnStonePlaysFiveFramesThenStoresTheValue() {
 void WindowTest::imageSetChangesShowOnlyOnTheNextStone() {
     WindowHarness h;
     h.Create();
-    h.form->GModeClick(h.form->Menu().G2P);
-    h.form->ImgPtnClick(h.form->Menu().Ptn2);
+    h.form->GModeClick(MenuOf(*h.form).G2P);
+    h.form->ImgPtnClick(MenuOf(*h.form).Ptn2);
     QCOMPARE(h.form->Game().Player[0].Name, std::string("1P (GREEN)"));
-    QCOMPARE(CellColour(*h.form, 4, 4), FrameColour(0, 0));
+    QCOMPARE(CellColour(h.Picture(), 4, 4), FrameColour(0, 0));
     h.form->StartGameClick();
-    QCOMPARE(CellColour(*h.form, 4, 4), FrameColour(2, 1));
-    QCOMPARE(h.form->StatusBar().Text(1), QStringLiteral("1P (ONIGIRI)"));
+    QCOMPARE(CellColour(h.Picture(), 4, 4), FrameColour(2, 1));
+    QCOMPARE(StatusBarOf(*h.form).Text(1), QStringLiteral("1P (ONIGIRI)"));
 }
 
 void WindowTest::gameModeSwitchesTheModePanelAtOnce() {
     WindowHarness h;
     h.Create();
-    h.form->GModeClick(h.form->Menu().G2P);
-    QCOMPARE(h.form->StatusBar().Text(2), QStringLiteral("2P MODE"));
-    QVERIFY(!h.form->Menu().G1P->isChecked());
-    h.form->FAttackClick(h.form->Menu().A2P);
+    h.form->GModeClick(MenuOf(*h.form).G2P);
+    QCOMPARE(StatusBarOf(*h.form).Text(2), QStringLiteral("2P MODE"));
+    QVERIFY(!MenuOf(*h.form).G1P->isChecked());
+    h.form->FAttackClick(MenuOf(*h.form).A2P);
     h.form->StartGameClick();
     QCOMPARE(h.form->Game().Turn, Cell{1});
-    QCOMPARE(h.form->StatusBar().Text(1), QStringLiteral("2P (RED)"));
+    QCOMPARE(StatusBarOf(*h.form).Text(1), QStringLiteral("2P (RED)"));
 }
 
 void WindowTest::clearGameDuringAMoveLeavesPictureAndBoardAgreeing() {
@@ -451,7 +451,7 @@ void WindowTest::clearGameDuringAMoveLeavesPictureAndBoardAgreeing() {
     for (int y = Board::kFirst; y <= Board::kLast; ++y) {
         for (int x = Board::kFirst; x <= Board::kLast; ++x) {
             QCOMPARE(h.form->Game().board.At(x, y), kEmpty);
-            QCOMPARE(CellColour(*h.form, x, y), FrameColour(0, 0));
+            QCOMPARE(CellColour(h.Picture(), x, y), FrameColour(0, 0));
         }
     }
 }
@@ -465,9 +465,9 @@ void WindowTest::aRepaintShowsTheBoardAsLastDrawn() {
     h.Pacer().onPause = [&](std::size_t index) {
         if (index != 2) return;
         ++compared;
-        const QImage shown = h.form->Client().grab().toImage();
+        const QImage shown = ClientOf(*h.form).grab().toImage();
         QCOMPARE(shown.copy(10, 10, 320, 320).convertToFormat(QImage::Format_RGB32),
-                 h.form->Picture().Bitmap()->convertToFormat(QImage::Format_RGB32));
+                 h.Picture().Bitmap()->convertToFormat(QImage::Format_RGB32));
     };
     h.ClickCell(5, 3);
     QCOMPARE(compared, 1);
@@ -490,7 +490,7 @@ void WindowTest::maximisedTheStatusBarSpansTheBottom() {
     QVERIFY(h.form->windowFlags() & Qt::WindowMaximizeButtonHint);
     h.form->show();
     QCOMPARE(h.form->minimumSize(), h.form->maximumSize());  // not resizable by dragging
-    QCOMPARE(h.form->StatusBar().geometry(), QRect(0, 341, 340, 19));
+    QCOMPARE(StatusBarOf(*h.form).geometry(), QRect(0, 341, 340, 19));
     const auto setState = [&](Qt::WindowState state) {
         if (byTitleBar)
             h.form->windowHandle()->setWindowState(state);
@@ -499,8 +499,8 @@ void WindowTest::maximisedTheStatusBarSpansTheBottom() {
     };
     setState(Qt::WindowMaximized);
     QVERIFY(QTest::qWaitFor([&] { return h.form->width() > 340 + 100; }));
-    QWidget& client = h.form->Client();
-    const auto& status = h.form->StatusBar();
+    QWidget& client = ClientOf(*h.form);
+    const auto& status = StatusBarOf(*h.form);
     QCOMPARE(status.geometry(), QRect(0, client.height() - 19, client.width(), 19));
     const auto panel = [&](int i) {
         return status.findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(i))->geometry();
@@ -510,10 +510,10 @@ void WindowTest::maximisedTheStatusBarSpansTheBottom() {
     QCOMPARE(panel(2), QRect(240, 0, client.width() - 240, 19));
     const QImage shown = client.grab().toImage();
     QCOMPARE(shown.copy(10, 10, 320, 320).convertToFormat(QImage::Format_RGB32),
-             h.form->Picture().Bitmap()->convertToFormat(QImage::Format_RGB32));
+             h.Picture().Bitmap()->convertToFormat(QImage::Format_RGB32));
     // A compositor ends the program if the window takes its fixed size before it is restored.
     setState(Qt::WindowNoState);
-    QVERIFY(QTest::qWaitFor([&] { return h.form->Client().size() == QSize(340, 360); }));
+    QVERIFY(QTest::qWaitFor([&] { return ClientOf(*h.form).size() == QSize(340, 360); }));
     QTRY_COMPARE(h.form->minimumSize(), h.form->maximumSize());
     QCOMPARE(status.geometry(), QRect(0, 341, 340, 19));
 }
@@ -525,7 +525,7 @@ void WindowTest::closeQuestionAnsweredNoKeepsTheProgram() {
     QObject::connect(h.form.get(), &ui::TFormVel::Closed, [&] { ++closed; });
     h.form->show();
     h.answers = {false};
-    h.form->Menu().Exit->trigger();
+    MenuOf(*h.form).Exit->trigger();
     QVERIFY(h.form->isVisible());
     QCOMPARE(closed, 0);
     QCOMPARE(h.boxes.back().text, QStringLiteral("プログラムを終了します。よろしいですか。"));
@@ -563,10 +563,10 @@ void WindowTest::onlyShiftF12ShowsTheDebugWindow() {
     CountingWindows windows;
     h.form->AttachSecondaryWindows(&windows);
     const QPoint outsideTheBoard(335, 5);
-    if (buttonHeld) QTest::mousePress(&h.form->Client(), Qt::LeftButton, {}, outsideTheBoard);
+    if (buttonHeld) QTest::mousePress(&ClientOf(*h.form), Qt::LeftButton, {}, outsideTheBoard);
     QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers));
     QApplication::sendEvent(h.form.get(), &press);
-    if (buttonHeld) QTest::mouseRelease(&h.form->Client(), Qt::LeftButton, {}, outsideTheBoard);
+    if (buttonHeld) QTest::mouseRelease(&ClientOf(*h.form), Qt::LeftButton, {}, outsideTheBoard);
     QCOMPARE(windows.debugWindows, shown);
 }
 
@@ -574,17 +574,31 @@ void WindowTest::theComputerWaitsWhileAMenuIsOpen() {
     WindowHarness h;
     h.Create();
     h.form->show();
-    h.form->FAttackClick(h.form->Menu().A2P);
+    h.form->FAttackClick(MenuOf(*h.form).A2P);
     h.form->StartGameClick();
-    h.form->Menu().Game->popup(h.form->mapToGlobal(QPoint(0, 0)));
+    MenuOf(*h.form).Game->popup(h.form->mapToGlobal(QPoint(0, 0)));
     QVERIFY(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
     h.form->TimerTimer();
     QCOMPARE(h.form->Game().Turn, Cell{1});
-    h.form->Menu().Game->close();
+    MenuOf(*h.form).Game->close();
     QVERIFY(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
     h.form->TimerTimer();
     QCOMPARE(h.form->Game().Turn, Cell{0});
     QCOMPARE(h.form->Game().board.At(4, 3), Cell{1});
+}
+
+// The window's creation fills the computer's weights; its first turn logs the table it weighed by.
+void WindowTest::theComputerWeighsByTheTableOfCreation() {
+    WindowHarness h;
+    h.Create();
+    CountingWindows windows;
+    h.form->AttachSecondaryWindows(&windows);
+    h.form->FAttackClick(MenuOf(*h.form).A2P);
+    h.form->StartGameClick();
+    h.form->TimerTimer();
+    QCOMPARE(h.form->Game().board.At(4, 3), Cell{1});
+    QVERIFY2(windows.lines.contains(QStringLiteral("95-15-50-40-40-50-15-95")),
+             qPrintable(windows.lines.join(u'\n')));
 }
 
 // Woken after any rest, the timer ticks where its 100 ms beat since start-up falls: the computer
@@ -605,7 +619,7 @@ void WindowTest::theTimerKeepsItsBeat() {
     QFETCH(qint64, nowMs);
     QFETCH(qint64, lastBeat);
     QFETCH(qint64, nextBeat);
-    QCOMPARE(ui::NextBeat(nowMs, lastBeat, ui::TFormVel::kTimerInterval), nextBeat);
+    QCOMPARE(ui::NextBeat(nowMs, lastBeat, 100), nextBeat);
 }
 
 void WindowTest::theTimerTicksOnlyWhileTheComputerCanStart_data() {
@@ -635,17 +649,17 @@ void WindowTest::theTimerTicksOnlyWhileTheComputerCanStart() {
     QFETCH(bool, computerStarts);
     WindowHarness h;
     h.Create();
-    h.form->Timer().start();
-    QVERIFY(!h.form->Timer().isActive());
-    if (twoPlayers) h.form->GModeClick(h.form->Menu().G2P);
-    if (redFirst) h.form->FAttackClick(h.form->Menu().A2P);
+    TimerOf(*h.form).start();
+    QVERIFY(!TimerOf(*h.form).isActive());
+    if (twoPlayers) h.form->GModeClick(MenuOf(*h.form).G2P);
+    if (redFirst) h.form->FAttackClick(MenuOf(*h.form).A2P);
     h.form->StartGameClick();
     if (humanMoves) h.ClickCell(5, 3);
     if (cleared) h.form->ClearGameClick();
-    QCOMPARE(h.form->Timer().isActive(), computerStarts);
+    QCOMPARE(TimerOf(*h.form).isActive(), computerStarts);
     if (!computerStarts) return;
     int ticks = 0;
-    connect(&h.form->Timer(), &ui::BeatTimer::timeout, [&ticks] { ++ticks; });
+    connect(&TimerOf(*h.form), &ui::BeatTimer::timeout, [&ticks] { ++ticks; });
     if (boxOpen) {
         QDialog box(h.form.get());
         box.setModal(true);
@@ -654,7 +668,7 @@ void WindowTest::theTimerTicksOnlyWhileTheComputerCanStart() {
         QCOMPARE(h.form->Game().Turn, Cell{1});
     }
     QTRY_COMPARE(h.form->Game().Turn, Cell{0});
-    QVERIFY(!h.form->Timer().isActive());
+    QVERIFY(!TimerOf(*h.form).isActive());
 }
 
 void WindowTest::withoutPicturesNoGameCanStart() {
@@ -674,12 +688,12 @@ void WindowTest::withoutPicturesNoGameCanStart() {
                 .arg(QDir::toNativeSeparators(QDir(h.Folder()).filePath("ZorPatn.bmp")), reason);
         QCOMPARE(QString::fromUtf8(error.what()), expected);
     }
-    QCOMPARE(h.form->StatusBar().Text(0), QString());
-    emit h.form->Menu().Game->aboutToShow();
-    QVERIFY(!h.form->Menu().StartGame->isEnabled());
+    QCOMPARE(StatusBarOf(*h.form).Text(0), QString());
+    emit MenuOf(*h.form).Game->aboutToShow();
+    QVERIFY(!MenuOf(*h.form).StartGame->isEnabled());
     h.ClickCell(4, 3);
     h.form->TimerTimer();
-    QVERIFY(h.form->Picture().Bitmap() == nullptr);
+    QVERIFY(h.Picture().Bitmap() == nullptr);
 }
 
 QTEST_MAIN(WindowTest)
