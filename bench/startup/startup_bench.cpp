@@ -2,7 +2,9 @@
 // for the game and for an empty Qt main window, started by turns so that both meet the same load,
 // at each scale factor; and each one's peak resident memory, taken a while after mapping.
 //
-//   startup_bench GAME EMPTY_WINDOW [RUNS]   (in the game's folder, DISPLAY set)
+// An earlier build of the game, when given, is started by turns with them too.
+//
+//   startup_bench GAME EMPTY_WINDOW [RUNS [EARLIER_GAME]]   (in the game's folder, DISPLAY set)
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -83,15 +85,17 @@ Run StartOnce(Display& display, const char* program, const std::string& scale) {
 
 int main(int argc, char* argv[]) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: startup_bench GAME EMPTY_WINDOW [RUNS]\n");
+        std::fprintf(stderr, "usage: startup_bench GAME EMPTY_WINDOW [RUNS [EARLIER_GAME]]\n");
         return 2;
     }
     const int runs = argc > 3 ? std::atoi(argv[3]) : 15;
+    const char* earlier = argc > 4 ? argv[4] : nullptr;
     Display display;
     std::printf("%-6s %-9s %12s %12s %12s %5s\n", "scale", "program", "mapped ms", "ratio",
                 "peak MiB", "n");
     for (const std::string scale : {"1", "2"}) {
         std::vector<double> game, empty, ratios, gamePeak, emptyPeak;
+        std::vector<double> before, beforeRatios, beforePeak;
         for (int run = 0; run < runs; ++run) {
             const Run g = StartOnce(display, argv[1], scale);
             const Run e = StartOnce(display, argv[2], scale);
@@ -100,9 +104,17 @@ int main(int argc, char* argv[]) {
             ratios.push_back(g.mappedMs / e.mappedMs);
             gamePeak.push_back(g.peakMiB);
             emptyPeak.push_back(e.peakMiB);
+            if (earlier == nullptr) continue;
+            const Run b = StartOnce(display, earlier, scale);
+            before.push_back(b.mappedMs);
+            beforeRatios.push_back(b.mappedMs / e.mappedMs);
+            beforePeak.push_back(b.peakMiB);
         }
         std::printf("%-6s %-9s %12.1f %12.3f %12.1f %5d\n", scale.c_str(), "game", Median(game),
                     Median(ratios), Median(gamePeak), runs);
+        if (earlier != nullptr)
+            std::printf("%-6s %-9s %12.1f %12.3f %12.1f %5d\n", scale.c_str(), "earlier",
+                        Median(before), Median(beforeRatios), Median(beforePeak), runs);
         std::printf("%-6s %-9s %12.1f %12s %12.1f %5d\n", scale.c_str(), "empty", Median(empty), "",
                     Median(emptyPeak), runs);
     }
